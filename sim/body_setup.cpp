@@ -1,0 +1,124 @@
+#include "sim/body_setup.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "sim/data_file.h"
+#include "sim/density.h"
+#include "sim/setup_error.h"
+
+namespace {
+
+std::string CountText(double count)
+{
+    // Whole counts below 2^53 print exactly; larger ones are only ever refused.
+    if (count < 9007199254740992.0) return std::to_string(static_cast<long long>(count));
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.6g", count);
+    return buffer;
+}
+
+double ReadParticleCount(DataFile& file)
+{
+    double count = 0.0;
+    if (!file.Next(count))
+        throw SetupError(file.Where() + " holds no numbers: it must start with the particle count");
+    if (!(count >= 1.0 && count == std::floor(count)))
+        throw SetupError(file.Where(file.Line()) + ": the particle count " + QuoteToken(file.LastToken()) +
+                         " is not a whole number of at least 1");
+    return count;
+}
+
+// The particles at their file positions, every one filled by InitParticle.
+std::vector<Particle> ReadParticles(DataFile& file, double count, double density)
+{
+    std::vector<Particle> particles;
+    // A count far beyond what the file can hold must not allocate for itself:
+    // every pair takes at least four bytes ("0 0 ").
+    const double mostPairs = static_cast<double>(file.SizeInBytes()) / 4.0 + 1.0;
+    particles.reserve(static_cast<std::size_t>(count < mostPairs ? count : mostPairs));
+
+    for (std::size_t i = 0; static_cast<double>(i) < count; ++i) {
+        double x = 0.0;
+        double y = 0.0;
+        const bool gotX = file.Next(x);
+        if (!gotX || !file.Next(y)) {
+            const std::size_t found = 2 * i + (gotX ? 1 : 0);
+            throw SetupError(file.Where() + ": the count asks for " + CountText(count) + " particles (" +
+                             CountText(2 * count) + " coordinates) but the file holds " +
+                             std::to_string(found) + " coordinates after it");
+        }
+        Particle& particle = particles.emplace_back();
+        InitParticle(particle, {x, y, 0.0}, 1.0, density);
+    }
+    return particles;
+}
+
+bool IsFinite(Vector3 v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
+bool IsFinite(const Matrix3& a)
+{
+    for (double element : a.m)
+        if (!std::isfinite(element)) return false;
+    return true;
+}
+
+}  // namespace
+
+void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view densityText,
+               const std::filesystem::path& dataFile)
+{
+    const double density = ParseDensity(densityText);
+
+    RigidBody built;
+    double count = 0.0;
+    std::string where;
+    {
+        DataFile file(dataFile);
+        where = file.Where();
+        count = ReadParticleCount(file);
+        built.particles = ReadParticles(file, count, density);
+    }
+    std::vector<Particle>& particles = built.particles;
+
+    built.totalMass = 0;
+    for (const Particle& particle : particles) built.totalMass = built.totalMass + particle.mass;
+
+    built.position = ZeroVector();
+    for (const Particle& particle : particles)
+        built.position = Add(built.position, Scale(particle.centerOfMass, particle.mass));
+    built.position = Scale(built.position, 1.0 / built.totalMass);
+
+    for (Particle& particle : particles) particle.centerOfMass = Subtract(particle.centerOfMass, built.position);
+
+    // Parallel-axis theorem: Ibody = Σ [Jᵢ + mᵢ((rᵢ·rᵢ)E − rᵢrᵢᵀ)].
+    built.bodyInertia = ZeroMatrix();
+    for (const Particle& particle : particles) {
+        const Vector3 r = particle.centerOfMass;
+        const Matrix3 a = Scale(Identity(), Dot(r, r));
+        const Matrix3 b = Scale(OuterProduct(r, r), -1.0);
+        const Matrix3 k = Scale(Add(a, b), particle.mass);
+        built.bodyInertia = Add(built.bodyInertia, Add(particle.inertiaTensor, k));
+    }
+    built.bodyInertiaInverse = Inverse(built.bodyInertia);
+
+    built.orientation = {1.0, 0.0, 0.0, 0.0};
+    built.linearMomentum = built.angularMomentum = built.force = built.torque = ZeroVector();
+    built.linearVelocity = built.angularVelocity = ZeroVector();
+    built.rotation = Identity();
+    // Not bodyInertiaInverse: the first step derives the world inverse inertia.
+    built.inverseInertia = Inverse(built.rotation);
+
+    // Huge coordinates or an extreme density overflow the mass properties; such
+    // a body could neither move nor be drawn sensibly.
+    if (!(std::isfinite(built.totalMass) && built.totalMass > 0.0 && IsFinite(built.position) &&
+          IsFinite(built.bodyInertia) && IsFinite(built.bodyInertiaInverse)))
+        throw SetupError(where + " with density " + QuoteToken(densityText) +
+                         ": the body's mass or inertia is out of range; use smaller coordinates or a "
+                         "density nearer 1");
+
+    settings.density = density;
+    settings.particleCount = count;
+    body = std::move(built);
+}

@@ -1,0 +1,72 @@
+#include "sim/data_file.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+#include "sim/decimal_number.h"
+#include "sim/setup_error.h"
+
+namespace {
+
+std::string AbsoluteForMessages(const std::filesystem::path& path)
+{
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return (absolute.empty() ? path : absolute.lexically_normal()).string();
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+}  // namespace
+
+DataFile::DataFile(const std::filesystem::path& path) : shownPath_(AbsoluteForMessages(path))
+{
+    auto fail = [&](const char* what, int error) {
+        throw SetupError("cannot " + std::string(what) + " data file \"" + shownPath_ +
+                         "\": " + std::generic_category().message(error));
+    };
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) fail("open", errno);
+
+    char chunk[1 << 16];
+    for (;;) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+        text_.append(chunk, got);
+        if (got < sizeof chunk) break;
+    }
+    if (std::ferror(file.get())) fail("read", errno ? errno : EIO);
+}
+
+bool DataFile::Next(double& value)
+{
+    const std::size_t size = text_.size();
+    while (offset_ < size && IsSpace(text_[offset_])) {
+        if (text_[offset_] == '\n') ++line_;
+        ++offset_;
+    }
+    if (offset_ == size) return false;
+
+    const std::size_t start = offset_;
+    while (offset_ < size && !IsSpace(text_[offset_])) ++offset_;
+    const std::string_view token(text_.data() + start, offset_ - start);
+    tokenLine_ = line_;
+    lastToken_ = token;
+
+    const std::optional<double> number = ParseDecimalNumber(token);
+    if (!number)
+        throw SetupError(Where(line_) + ": " + QuoteToken(token) +
+                         " is not a number (expected a decimal number such as 12, -3.5 or 1e-2)");
+    if (!std::isfinite(*number)) throw SetupError(Where(line_) + ": " + QuoteToken(token) + " is too large");
+    value = *number;
+    return true;
+}
+
+std::string DataFile::Where(std::size_t line) const
+{
+    std::string where = "data file \"" + shownPath_ + "\"";
+    if (line != 0) where += ", line " + std::to_string(line);
+    return where;
+}

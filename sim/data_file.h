@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The numbers of a data file, one at a time, each checked where it stands so
+// that a refusal can name the file, the line and the token.
+class DataFile {
+public:
+    // Reads the whole file at once; throws SetupError naming the full path and
+    // the system's reason when it cannot be read.
+    explicit DataFile(const std::filesystem::path& path);
+
+    // The next whitespace-separated token as a finite number, or false at the
+    // end of the file. A token that is not a number, or not finite, throws.
+    bool Next(double& value);
+
+    // "data file "/full/path"" and, when a line is given, ", line N".
+    std::string Where(std::size_t line = 0) const;
+    // The line of the token that Next read last.
+    std::size_t Line() const { return tokenLine_; }
+    std::string_view LastToken() const { return lastToken_; }
+    std::size_t SizeInBytes() const { return text_.size(); }
+
+private:
+    std::string shownPath_;
+    std::string text_;
+    std::size_t offset_ = 0;
+    std::size_t line_ = 1;
+    std::size_t tokenLine_ = 0;
+    std::string_view lastToken_;
+};
