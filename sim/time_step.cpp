@@ -1,0 +1,38 @@
+#include "sim/time_step.h"
+
+namespace {
+
+// Strict on all four sides: a centre exactly on an edge is outside.
+bool InsideDrawingArea(Vector3 p, double scale, int width, int height)
+{
+    return p.x > 0 && p.x * scale < width && p.y > 0 && p.y * scale < height;
+}
+
+}  // namespace
+
+void StepBody(RigidBody& body, const SimulationSettings& settings, double dt, int width, int height)
+{
+    if (body.totalMass == 0.0) return;
+
+    // Position and orientation advance with the velocities of the previous step.
+    body.position = Add(body.position, Scale(body.linearVelocity, dt));
+
+    // Outside the box both whole vectors turn round, at every step while outside.
+    if (!InsideDrawingArea(body.position, settings.scale, width, height)) {
+        body.linearMomentum = Scale(body.linearMomentum, -1.0);
+        body.force = Scale(body.force, -1.0);
+    }
+
+    // dq/dt = ½ q ⊗ (0, ω); the Multiply operand order puts orientation on the left.
+    const Quaternion omega{0.0, body.angularVelocity.x, body.angularVelocity.y, body.angularVelocity.z};
+    body.orientation = Add(body.orientation, Scale(Scale(Multiply(omega, body.orientation), 0.5), dt));
+
+    body.linearMomentum = Add(body.linearMomentum, Scale(body.force, dt));
+    body.angularMomentum = Add(body.angularMomentum, Scale(body.torque, dt));
+
+    body.linearVelocity = Scale(body.linearMomentum, 1.0 / body.totalMass);
+    body.rotation = ToRotationMatrix(Normalize(body.orientation));
+    // I⁻¹ = R · Ibody⁻¹ · Rᵀ
+    body.inverseInertia = Multiply(body.rotation, Multiply(body.bodyInertiaInverse, Transpose(body.rotation)));
+    body.angularVelocity = Multiply(body.inverseInertia, body.angularMomentum);
+}
