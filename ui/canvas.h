@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// 24-bit colours laid out as 0x00BBGGRR.
+using Color = std::uint32_t;
+inline constexpr Color kBlue = 0xFF0000;
+inline constexpr Color kWhite = 0xFFFFFF;
+
+// Right and bottom edges lie outside, as with every rectangle drawn here.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// A retained picture in pixel coordinates (origin top-left, y down) that the
+// scene and the push arrow draw on. The pen (solid black, one pixel) and the
+// font are fixed; only the brush colour changes, and it persists between calls.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    // The whole picture.
+    virtual Rect ClipRect() const = 0;
+
+    virtual void SetBrushColor(Color color) = 0;
+    virtual void FillRect(Rect rect) = 0;
+    // Inscribed in the box of two corners given in either order; pen outline,
+    // brush fill; the box's right column and bottom row stay outside.
+    virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+    // The top-left of the first character cell at (x, y), on the brush colour
+    // under the text's own cells.
+    virtual void TextOut(int x, int y, std::string_view text) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    virtual void LineTo(int x, int y) = 0;
+};

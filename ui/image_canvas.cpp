@@ -1,0 +1,94 @@
+#include "ui/image_canvas.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+QColor ToQColor(Color color)
+{
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+// A painter in the canvas's fixed state: one-pixel black pen, no antialiasing.
+class CanvasPainter : public QPainter {
+public:
+    explicit CanvasPainter(QImage& image) : QPainter(&image)
+    {
+        setRenderHint(QPainter::Antialiasing, false);
+        setPen(QPen(Qt::black, 1));
+    }
+};
+
+}  // namespace
+
+ImageCanvas::ImageCanvas(int width, int height)
+    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
+{
+    image_.fill(Qt::white);
+}
+
+QFont ImageCanvas::Font()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void ImageCanvas::FillRect(Rect rect)
+{
+    const QRect area = QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)).intersected(image_.rect());
+    if (area.isEmpty()) return;
+    CanvasPainter(image_).fillRect(area, ToQColor(brush_));
+}
+
+void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    // In 64 bits: corners near the int limits must not overflow the box size.
+    const long long left = std::min(x1, x2), right = std::max(x1, x2);
+    const long long top = std::min(y1, y2), bottom = std::max(y1, y2);
+    if (right - left < 2 || bottom - top < 2) return;
+    if (right <= 0 || bottom <= 0 || left >= image_.width() || top >= image_.height()) return;
+
+    CanvasPainter painter(image_);
+    painter.setBrush(ToQColor(brush_));
+    // An outline of a QRect of width w covers w + 1 columns with this pen, so
+    // w = right − left − 1 covers exactly left .. right − 1. A box too large
+    // for QRect's int arithmetic (never a particle's) goes in floating point.
+    constexpr long long kLargestIntBox = 1 << 24;
+    if (right - left > kLargestIntBox || bottom - top > kLargestIntBox)
+        painter.drawEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),
+                                   static_cast<double>(right - left - 1), static_cast<double>(bottom - top - 1)));
+    else
+        painter.drawEllipse(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left - 1),
+                                  static_cast<int>(bottom - top - 1)));
+}
+
+void ImageCanvas::TextOut(int x, int y, std::string_view text)
+{
+    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFont font = Font();
+    const QFontMetrics metrics(font);
+    CanvasPainter painter(image_);
+    painter.setFont(font);
+    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), ToQColor(brush_));
+    painter.drawText(QPoint(x, y + metrics.ascent()), string);
+}
+
+void ImageCanvas::LineTo(int x, int y)
+{
+    CanvasPainter(image_).drawLine(penPosition_, QPoint(x, y));
+    penPosition_ = {x, y};
+}
+
+void ImageCanvas::Resize(int width, int height)
+{
+    QImage resized(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    resized.fill(Qt::white);
+    QPainter(&resized).drawImage(0, 0, image_);
+    image_ = std::move(resized);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+
+#include "ui/canvas.h"
+
+// The retained picture of the drawing area, painted with QPainter: solid black
+// one-pixel pen, no antialiasing, a fixed pixel-size font, so that a frame is
+// the same picture on every machine.
+class ImageCanvas : public Canvas {
+public:
+    ImageCanvas(int width, int height);
+
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+    Rect ClipRect() const override { return {0, 0, image_.width(), image_.height()}; }
+
+    void SetBrushColor(Color color) override { brush_ = color; }
+    void FillRect(Rect rect) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    void MoveTo(int x, int y) override { penPosition_ = {x, y}; }
+    void LineTo(int x, int y) override;
+
+    // Keeps what fits and fills new space white.
+    void Resize(int width, int height);
+
+    const QImage& Image() const { return image_; }
+    static QFont Font();
+
+private:
+    QImage image_;
+    Color brush_ = kWhite;
+    QPoint penPosition_;
+};

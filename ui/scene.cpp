@@ -1,0 +1,69 @@
+#include "ui/scene.h"
+
+#include <cmath>
+
+#include "ui/vector_text.h"
+
+namespace {
+
+constexpr Rect kTextPanel{0, 0, 70, 70};
+constexpr int kTextLeft = 10;
+constexpr int kTextTops[3] = {10, 30, 50};
+
+// Truncation toward zero, or nothing when the result would not be an int.
+std::optional<int> TruncatedPixel(double value)
+{
+    if (!(value > -2147483649.0 && value < 2147483648.0)) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position, const Matrix3& rotation,
+                                      double scale, int height)
+{
+    const Vector3 w = Multiply(rotation, particle.centerOfMass);
+    const long double r = particle.radius;
+    const long double s = scale;
+    // Each corner is formed in extended precision and stored as a double; the
+    // far corners are built from the stored near ones.
+    const double left = static_cast<double>((static_cast<long double>(position.x) + w.x - r) * s);
+    const double lower = static_cast<double>(height - (static_cast<long double>(position.y) + w.y - r) * s);
+    const double right = static_cast<double>(2 * r * s + left);
+    const double upper = static_cast<double>(lower - 2 * r * s);
+
+    const auto x1 = TruncatedPixel(left), y1 = TruncatedPixel(lower);
+    const auto x2 = TruncatedPixel(right), y2 = TruncatedPixel(upper);
+    if (!x1 || !y1 || !x2 || !y2) return std::nullopt;
+    return EllipseBox{*x1, *y1, *x2, *y2};
+}
+
+void DrawParticle(Canvas& canvas, const Particle& particle, Vector3 position, const Matrix3& rotation,
+                  double scale)
+{
+    canvas.SetBrushColor(kBlue);
+    if (const auto box = ParticleBox(particle, position, rotation, scale, canvas.Height()))
+        canvas.Ellipse(box->x1, box->y1, box->x2, box->y2);
+}
+
+std::array<std::string, 3> SceneText(const RigidBody& body)
+{
+    // The empty body has no mass; its acceleration reads zero.
+    const Vector3 acceleration = body.totalMass == 0.0 ? ZeroVector() : Scale(body.force, 1 / body.totalMass);
+    return {"force = " + VectorToText(body.force), "linear velocity = " + VectorToText(body.linearVelocity),
+            "acceleration = " + VectorToText(acceleration)};
+}
+
+void DrawScene(Canvas& canvas, const RigidBody& body, const SimulationSettings& settings, double clear)
+{
+    // The brush is white here: every frame ends with it white.
+    if (clear != 0) canvas.FillRect(canvas.ClipRect());
+
+    for (std::size_t i = 0; static_cast<double>(i) < settings.particleCount && i < body.particles.size(); ++i)
+        DrawParticle(canvas, body.particles[i], body.position, body.rotation, settings.scale);
+
+    canvas.SetBrushColor(kWhite);
+    canvas.FillRect(kTextPanel);
+    const std::array<std::string, 3> lines = SceneText(body);
+    for (int i = 0; i < 3; ++i) canvas.TextOut(kTextLeft, kTextTops[i], lines[i]);
+}

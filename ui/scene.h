@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "sim/rigid_body.h"
+#include "ui/canvas.h"
+
+// The integer corners handed to Canvas::Ellipse: (x1, y1) the box's bottom-left
+// on screen, (x2, y2) its top-right.
+struct EllipseBox {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+
+    friend bool operator==(const EllipseBox&, const EllipseBox&) = default;
+};
+
+// The disc of a particle of a body at position and rotation, on a picture
+// `height` pixels high. Nothing when a corner is not finite or its truncation
+// would not fit an int: such a disc lies far outside any picture.
+std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position, const Matrix3& rotation,
+                                      double scale, int height);
+
+void DrawParticle(Canvas& canvas, const Particle& particle, Vector3 position, const Matrix3& rotation,
+                  double scale);
+
+// The three lines of the text block: force, linear velocity, acceleration.
+std::array<std::string, 3> SceneText(const RigidBody& body);
+
+// One frame: with `clear` non-zero the picture is wiped first; with 0.0 the
+// particles and the text block are painted over what is there.
+void DrawScene(Canvas& canvas, const RigidBody& body, const SimulationSettings& settings, double clear);
