@@ -1,19 +1,21 @@
-#include <cstdio>
+#include <exception>
 
-#include "sim/body_setup.h"
-#include "sim/setup_error.h"
+#include "app/application.h"
+#include "ui/Unit1.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    RigidBody body;
-    SimulationSettings settings;
+    Application application(argc, argv);
+    Application::setApplicationName(QStringLiteral("rigid-body"));
     try {
-        SetupBody(body, settings, "1", "data.txt");
-    } catch (const SetupError& error) {
-        std::fprintf(stderr, "error: %s\n", error.what());
-        return 1;
+        TForm1 window("data.txt", [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
+        Form1 = &window;
+        window.show();
+        Application::exec();
+    } catch (const std::exception& error) {
+        Application::ShowException(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        Application::ShowException(QString());
     }
-    std::printf("particles: %g\ntotal mass: %.17g\ncentre of mass: (%.17g, %.17g)\n", settings.particleCount,
-                body.totalMass, body.position.x, body.position.y);
     return 0;
 }

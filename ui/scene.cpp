@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ui/pixel.h"
 #include "ui/vector_text.h"
 
 namespace {
@@ -9,13 +10,6 @@ namespace {
 constexpr Rect kTextPanel{0, 0, 70, 70};
 constexpr int kTextLeft = 10;
 constexpr int kTextTops[3] = {10, 30, 50};
-
-// Truncation toward zero, or nothing when the result would not be an int.
-std::optional<int> TruncatedPixel(double value)
-{
-    if (!(value > -2147483649.0 && value < 2147483648.0)) return std::nullopt;
-    return static_cast<int>(value);
-}
 
 }  // namespace
 
@@ -32,8 +26,8 @@ std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position
     const double right = static_cast<double>(2 * r * s + left);
     const double upper = static_cast<double>(lower - 2 * r * s);
 
-    const auto x1 = TruncatedPixel(left), y1 = TruncatedPixel(lower);
-    const auto x2 = TruncatedPixel(right), y2 = TruncatedPixel(upper);
+    const auto x1 = TruncateToPixel(left), y1 = TruncateToPixel(lower);
+    const auto x2 = TruncateToPixel(right), y2 = TruncateToPixel(upper);
     if (!x1 || !y1 || !x2 || !y2) return std::nullopt;
     return EllipseBox{*x1, *y1, *x2, *y2};
 }

@@ -1,0 +1,22 @@
+#include "app/application.h"
+
+#include <exception>
+
+#include <QMessageBox>
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowException(QString());
+    }
+    return false;
+}
+
+void Application::ShowException(const QString& message)
+{
+    QMessageBox::critical(nullptr, QStringLiteral("Rigid Body Dynamics"), message);
+}

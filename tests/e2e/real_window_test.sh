@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Drives the program in a real X window, as a person would: finds the window
+# by its caption, checks the discs on screen, starts the simulation, pushes a
+# particle with a real press-move-release, and sees the body move and the
+# force line change.
+#   real_window_test.sh PROGRAM DATA_FILE
+set -euo pipefail
+program=$1
+data=$2
+
+work=$(mktemp -d)
+cleanup() {
+    kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+
+cp "$data" "$work/data.txt"
+(cd "$work" && exec "$program") >"$work/app.log" 2>&1 &
+app_pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rigid Body Dynamics$' | head -n1)
+[ -n "$window" ] || { echo "FAIL: no window captioned Rigid Body Dynamics"; exit 1; }
+sleep 0.5
+
+pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
+shot() { import -window "$window" "$work/$1.png"; }
+fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
+
+# The default body's first particle: its disc's box is 428..436 by 284..292.
+shot start
+[ "$(pixel "$work/start.png" 432 288)" = "#0000FF" ] || fail "no blue disc at (432, 288)"
+
+xdotool mousemove --window "$window" 40 532 click 1   # "Start/Stop"
+sleep 0.3
+xdotool mousemove --window "$window" 432 288 mousedown 1
+xdotool mousemove --window "$window" 452 270
+xdotool mousemove --window "$window" 472 250 mouseup 1
+sleep 1.5
+shot pushed
+
+convert "$work/start.png" -crop 300x70+0+0 "$work/text-start.png"
+convert "$work/pushed.png" -crop 300x70+0+0 "$work/text-pushed.png"
+differing=$(compare -metric AE "$work/text-start.png" "$work/text-pushed.png" null: 2>&1 || true)
+[ "${differing%% *}" != "0" ] || fail "the force line did not change"
+[ "$(pixel "$work/pushed.png" 432 288)" != "#0000FF" ] || fail "the body did not move"
+
+kill -0 "$app_pid" || fail "the program exited"
+echo "PASS: window found, discs drawn, started, pushed, moved"

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include <QWidget>
+
+#include "ui/simulation_context.h"
+
+class ImageView;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+// Shows a refused setup's message to the person; tests put their own in.
+using ErrorReporter = std::function<void(const std::string& message)>;
+
+// The main window: the drawing area, "Start/Stop", the density box and the
+// timer that drives the simulation. The timer's running flag is the run state.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Lays out the window, then runs FormCreate: the first setup and frame.
+    TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidget* parent = nullptr);
+
+    ImageView* Image1;
+    QPushButton* Button3;
+    QTimer* Timer1;
+    QLineEdit* Edit1;
+    QLabel* Label1;
+
+    void Button3Click();
+    void Timer1Timer();
+    void FormCreate();
+    void Image1MouseDown(int x, int y);
+    void Image1MouseUp(int x, int y);
+    void Edit1Change();
+
+    const SimulationContext& Simulation() const { return simulation_; }
+    bool Running() const;
+
+    // Shows a message in a modal box once the event loop is free to show it.
+    static void ShowMessageBox(QWidget* parent, const std::string& message);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // A setup from the density box and the data file; false, with the message
+    // reported, when it was refused and nothing changed.
+    bool TrySetupBody();
+    void Redraw(double clear);
+
+    SimulationContext simulation_;
+    std::filesystem::path dataFile_;
+    ErrorReporter reportError_;
+};
+
+// The one main window, set by the program entry.
+extern TForm1* Form1;

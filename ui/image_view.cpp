@@ -1,0 +1,56 @@
+#include "ui/image_view.h"
+
+#include <cmath>
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// The pixel under the pointer, also where positions come in fractions.
+QPoint PixelOf(const QMouseEvent* event)
+{
+    return {static_cast<int>(std::floor(event->position().x())), static_cast<int>(std::floor(event->position().y()))};
+}
+
+}  // namespace
+
+ImageView::ImageView(int width, int height, QWidget* parent) : QWidget(parent), canvas_(width, height)
+{
+    resize(width, height);
+    // The picture covers the whole area: nothing behind it needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+ImageCanvas& ImageView::Canvas()
+{
+    if (canvas_.Width() != std::max(width(), 1) || canvas_.Height() != std::max(height(), 1))
+        canvas_.Resize(width(), height());
+    return canvas_;
+}
+
+void ImageView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), Canvas().Image(), event->rect());
+}
+
+void ImageView::resizeEvent(QResizeEvent*)
+{
+    Canvas();
+    update();
+}
+
+void ImageView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = PixelOf(event);
+    emit MouseDown(at.x(), at.y());
+}
+
+void ImageView::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void ImageView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = PixelOf(event);
+    emit MouseUp(at.x(), at.y());
+}

@@ -1,0 +1,97 @@
+#include "ui/mouse_push.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "ui/pixel.h"
+#include "ui/scene.h"
+
+namespace {
+
+// Pixel sums and differences in 64 bits: coordinates may come from anywhere
+// in the int range (a release far outside the window, a scripted event).
+int Saturate(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); }
+
+bool Grabbed(const DragState& drag, const RigidBody& body, const SimulationSettings& settings)
+{
+    return drag.particleIndex >= 0 && static_cast<double>(drag.particleIndex) < settings.particleCount &&
+           static_cast<std::size_t>(drag.particleIndex) < body.particles.size();
+}
+
+}  // namespace
+
+int ParticleAt(const RigidBody& body, const SimulationSettings& settings, int height, int x, int y)
+{
+    const double s = settings.scale;
+    const double row = static_cast<double>(static_cast<long long>(height) - y);
+    for (std::size_t i = 0; static_cast<double>(i) < settings.particleCount && i < body.particles.size(); ++i) {
+        const Particle& particle = body.particles[i];
+        const double dx = s * (particle.centerOfMass.x + body.position.x) - x;
+        const double dy = s * (particle.centerOfMass.y + body.position.y) - row;
+        if (std::sqrt(dx * dx + dy * dy) <= s * particle.radius && i <= INT_MAX) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void PressAt(DragState& drag, const RigidBody& body, const SimulationSettings& settings, int height, int x, int y)
+{
+    drag.particleIndex = ParticleAt(body, settings, height, x, y);
+    if (drag.particleIndex == -1) return;
+
+    const Particle& particle = body.particles[static_cast<std::size_t>(drag.particleIndex)];
+    const auto startX = TruncateToPixel(settings.scale * (particle.centerOfMass.x + body.position.x));
+    const auto startY = TruncateToPixel(height - settings.scale * (particle.centerOfMass.y + body.position.y));
+    // A hit lies within a few pixels of (x, y), so both fit unless (x, y) sits
+    // at the very edge of the int range; then the press grabs nothing.
+    if (!startX || !startY) {
+        drag.particleIndex = -1;
+        return;
+    }
+    drag.startX = *startX;
+    drag.startY = *startY;
+}
+
+void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& settings, Canvas& canvas, int x, int y)
+{
+    if (drag.particleIndex == -1) return;
+    // A setup between press and release may have left fewer particles than
+    // the grabbed index: such a grab touches nothing.
+    if (Grabbed(drag, body, settings)) {
+        drag.endX = x;
+        drag.endY = y;
+        DrawArrow(canvas, drag.endX, drag.endY, drag.startX, drag.startY);
+
+        const Vector3 push{static_cast<double>(static_cast<long long>(drag.endX) - drag.startX),
+                           static_cast<double>(static_cast<long long>(drag.startY) - drag.endY), 0.0};
+        body.force = Add(body.force, push);
+        const Vector3 lever = body.particles[static_cast<std::size_t>(drag.particleIndex)].centerOfMass;
+        body.torque = Add(body.torque, Cross(lever, push));
+        DrawScene(canvas, body, settings, 0.0);
+    }
+    drag = DragState{};
+}
+
+void DrawArrow(Canvas& canvas, int tipX, int tipY, int tailX, int tailY)
+{
+    canvas.MoveTo(tipX, tipY);
+    canvas.LineTo(tailX, tailY);
+    if (tipX == tailX && tipY == tailY) return;
+
+    // (c, s) is the unit vector from tail to tip, in pixels with y down. Each
+    // barb ends 8 pixels back along the shaft and 4 to one side.
+    const double a = std::atan2(static_cast<double>(static_cast<long long>(tipY) - tailY),
+                                static_cast<double>(static_cast<long long>(tipX) - tailX));
+    const double c = std::cos(a);
+    const double s = std::sin(a);
+    const double length = 8.0;
+    const double halfWidth = length * 0.5;
+    auto offset = [](double value) { return static_cast<long long>(std::trunc(value)); };
+
+    canvas.MoveTo(tipX, tipY);
+    canvas.LineTo(Saturate(tipX + offset(-length * c - halfWidth * s)),
+                  Saturate(tipY + offset(halfWidth * c - length * s)));
+    canvas.MoveTo(Saturate(tipX + offset(-length * c + halfWidth * s)),
+                  Saturate(tipY - offset(length * s + halfWidth * c)));
+    canvas.LineTo(tipX, tipY);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "sim/rigid_body.h"
+#include "ui/canvas.h"
+
+// A grab between a press and its release; every field is −1 when idle.
+struct DragState {
+    int startX = -1;  // pixels: the grabbed particle's centre at the press
+    int endX = -1;    // pixels: the release
+    int startY = -1;
+    int endY = -1;
+    int particleIndex = -1;  // into the body's particles, or −1
+
+    friend bool operator==(const DragState&, const DragState&) = default;
+};
+
+// The first particle whose circle holds the pixel (x, y) of a drawing area
+// `height` pixels high, or −1. Particles are tried at their un-rotated places:
+// the body's position plus their body-frame offsets.
+int ParticleAt(const RigidBody& body, const SimulationSettings& settings, int height, int x, int y);
+
+// A press grabs the particle under (x, y), or drops any grab when it misses.
+void PressAt(DragState& drag, const RigidBody& body, const SimulationSettings& settings, int height, int x, int y);
+
+// A release applies the grab: the drag vector, y turned up, is added to the
+// force and its moment about the centre of mass to the torque; the arrow is
+// drawn and the scene painted over it without clearing. The grab then ends.
+void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& settings, Canvas& canvas, int x, int y);
+
+// The push arrow from the tail to the tip, its head at the tip. A zero-length
+// arrow has no direction and gets no head.
+void DrawArrow(Canvas& canvas, int tipX, int tipY, int tailX, int tailY);
