@@ -1,14 +1,113 @@
+#include <cstdlib>
+#include <string_view>
 #include <exception>
+#include <iostream>
+
+#include <QCommandLineParser>
+#include <QFile>
 
 #include "app/application.h"
 #include "ui/Unit1.h"
+#include "ui/script_runner.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// A scripted run, and a request for help or the version, need no display.
+bool NeedsNoDisplay(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--script" || arg.starts_with("--script=") || arg == "--help" || arg == "-h" ||
+            arg == "--help-all" || arg == "--version" || arg == "-v")
+            return true;
+    }
+    return false;
+}
+
+bool HasDisplay()
+{
+    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, const QString& framesFolder)
+{
+    QFile file;
+    const bool fromStandardInput = name == QLatin1String("-");
+    const bool opened = fromStandardInput ? file.open(stdin, QIODevice::ReadOnly)
+                                          : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    const QByteArray script = opened ? file.readAll() : QByteArray();
+    if (!opened || file.error() != QFileDevice::NoError) {
+        std::cerr << "rigid-body: cannot read the script '" << name.toStdString() << "': "
+                  << file.errorString().toStdString() << '\n';
+        return kUsageError;
+    }
+    try {
+        const auto commands = ParseScript(std::string_view(script.constData(), static_cast<std::size_t>(script.size())),
+                                          fromStandardInput ? "<stdin>" : name.toStdString());
+        return RunScript(commands, dataFile, framesFolder, std::cout, std::cerr);
+    } catch (const ScriptUsageError& error) {
+        std::cerr << error.what() << '\n';
+        return kUsageError;
+    }
+}
+
+// A scripted run's standard error carries only its own messages: Qt's remarks
+// about the bare environment it runs in (no runtime folder, say) would be
+// mistaken for the replay's.
+void KeepWarningsOffStandardError(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    if (NeedsNoDisplay(argc, argv)) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qInstallMessageHandler(KeepWarningsOffStandardError);
+    } else if (!HasDisplay()) {
+        std::cerr << "rigid-body: no display to open the window on; set DISPLAY, or replay a script with "
+                     "--script FILE (see --help)\n";
+        return kUsageError;
+    }
+
     Application application(argc, argv);
     Application::setApplicationName(QStringLiteral("rigid-body"));
+    Application::setApplicationVersion(QStringLiteral(RBD_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Rigid Body Dynamics: a flat cluster of spheres moving under the rigid-body equations.\n"
+        "Without --script, opens the window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption scriptOption(QStringLiteral("script"),
+                                          QStringLiteral("Replay the script FILE ('-' for standard input) without "
+                                                         "a display, printing what its 'state' lines ask for."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption dataOption(QStringLiteral("data"),
+                                        QStringLiteral("Read the body from FILE instead of data.txt in the working "
+                                                       "directory."),
+                                        QStringLiteral("FILE"), QStringLiteral("data.txt"));
+    const QCommandLineOption framesOption(QStringLiteral("frames"),
+                                          QStringLiteral("With --script: write every frame drawn to "
+                                                         "DIR/frame-000001.png, ..."),
+                                          QStringLiteral("DIR"));
+    parser.addOptions({scriptOption, dataOption, framesOption});
+    parser.process(application);
+
+    const std::filesystem::path dataFile = parser.value(dataOption).toStdString();
+    if (parser.isSet(framesOption) && !parser.isSet(scriptOption)) {
+        std::cerr << "rigid-body: --frames goes with --script\n";
+        return kUsageError;
+    }
+    if (parser.isSet(scriptOption)) return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption));
+
     try {
-        TForm1 window("data.txt", [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
+        TForm1 window(dataFile, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
         Form1 = &window;
         window.show();
         Application::exec();

@@ -115,8 +115,10 @@ void TForm1::Image1MouseDown(int x, int y)
 
 void TForm1::Image1MouseUp(int x, int y)
 {
+    const bool grabbed = simulation_.drag.particleIndex != -1;
     ReleaseAt(simulation_.drag, simulation_.body, simulation_.settings, Image1->Canvas(), x, y);
     Image1->update();
+    if (grabbed) emit Redrawn();
 }
 
 bool TForm1::TrySetupBody()
@@ -134,6 +136,7 @@ void TForm1::Redraw(double clear)
 {
     DrawScene(Image1->Canvas(), simulation_.body, simulation_.settings, clear);
     Image1->update();
+    emit Redrawn();
 }
 
 void TForm1::ShowMessageBox(QWidget* parent, const std::string& message)

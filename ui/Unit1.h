@@ -45,6 +45,10 @@ public:
     // Shows a message in a modal box once the event loop is free to show it.
     static void ShowMessageBox(QWidget* parent, const std::string& message);
 
+signals:
+    // After every frame drawn into the picture, from the first setup's on.
+    void Redrawn();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

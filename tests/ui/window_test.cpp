@@ -11,7 +11,7 @@
 
 namespace {
 
-// Two particles about (100, 60): particle 1 sits at offset (10, 5), its centre
+// Two particles about (100, 60): particle 0 sits at offset (10, 5), its centre
 // on pixel (440, 292) of the 879 × 552 area.
 constexpr const char* kTwoParticles = "2  110 65  90 55";
 
@@ -169,7 +169,7 @@ TEST_F(Window, ResizeMovesTheEdgesAndThePicture)
     w.resize(300, 200);  // the body's centre, x = 100, now lies beyond 300 / 4
     EXPECT_EQ(w.Image1->size(), QSize(300, 200));
     EXPECT_EQ(w.Image1->Canvas().Image().size(), QSize(300, 200));
-    // Particle 1's centre is now above the area, at (440, 200 − 260).
+    // Particle 0's centre is now above the area, at (440, 200 − 260).
     w.Image1MouseDown(440, -60);
     w.Image1MouseUp(441, -60);
     EXPECT_EQ(Body().force, (Vector3{1, 0, 0}));

@@ -1,0 +1,249 @@
+#include "ui/script_runner.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "sim/body_setup.h"
+#include "sim/setup_error.h"
+#include "sim/time_step.h"
+#include "tests/test_files.h"
+#include "tests/ui/recording_canvas.h"
+#include "ui/scene.h"
+#include "ui/state_json.h"
+
+namespace {
+
+const std::filesystem::path kDefaultData = RBD_SOURCE_DIR "/data.txt";
+
+struct Output {
+    std::vector<std::string> states;
+    std::string errors;
+    int code = 0;
+};
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+Output Replay(std::string_view script, const std::filesystem::path& data = kDefaultData, const QString& frames = {})
+{
+    std::ostringstream out, err;
+    Output result;
+    result.code = RunScript(ParseScript(script, "test"), data, frames, out, err);
+    result.states = Lines(out.str());
+    result.errors = err.str();
+    return result;
+}
+
+QJsonObject Parsed(const std::string& line)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
+    return document.object();
+}
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The window's behaviour written out again with the library alone: what a
+// replay must match bit for bit.
+std::string DirectRun(const std::vector<ScriptCommand>& commands, const std::filesystem::path& data)
+{
+    SimulationContext s;
+    std::string density = "1";
+    bool running = false;
+    int width = 879, height = 552;
+    RecordingCanvas canvas(width, height);
+    auto setup = [&] {
+        try {
+            SetupBody(s.body, s.settings, density, data);
+            return true;
+        } catch (const SetupError&) {
+            return false;
+        }
+    };
+    setup();
+    std::string states;
+    for (const ScriptCommand& c : commands) {
+        using Kind = ScriptCommand::Kind;
+        switch (c.kind) {
+        case Kind::Size: width = c.x, height = c.y, canvas = RecordingCanvas(width, height); break;
+        case Kind::Density:
+            if (c.text != density) {
+                density = c.text;
+                running = false;
+                setup();
+            }
+            break;
+        case Kind::StartStop:
+            if (!running || setup()) running = !running;
+            break;
+        case Kind::Tick:
+            for (long long i = 0; i < c.count && running; ++i) StepBody(s.body, s.settings, 0.2, width, height);
+            break;
+        case Kind::Press: PressAt(s.drag, s.body, s.settings, height, c.x, c.y); break;
+        case Kind::Release: ReleaseAt(s.drag, s.body, s.settings, canvas, c.x, c.y); break;
+        case Kind::State: states += StateJson(s, running, height) + "\n"; break;
+        case Kind::Frame: break;
+        }
+    }
+    return states;
+}
+
+}  // namespace
+
+TEST(StateJson, KeepsEveryBitAndTheSignOfZero)
+{
+    SimulationContext s;
+    s.body.position = {0.1, -0.0, 1e300};
+    s.body.force = {5e-324, std::numeric_limits<double>::infinity(), std::nan("")};
+    s.body.particles.resize(2);
+    s.body.particles[1].centerOfMass = {1e12, 0, 0};
+    s.settings.particleCount = 2;
+    s.drag.particleIndex = 3;
+    const std::string json = StateJson(s, true, 552);
+    EXPECT_NE(json.find("\"position\":[0.1,-0,1e+300]"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"force\":[5e-324,null,null]"), std::string::npos) << json;
+    const QJsonObject state = Parsed(json);
+    EXPECT_TRUE(state["running"].toBool());
+    EXPECT_EQ(state["drag"].toObject()["particleIndex"].toInt(), 3);
+    EXPECT_EQ(state["text"].toArray()[0].toString(), "force = [0  INF  NAN]");
+    EXPECT_EQ(state["boxes"].toArray().size(), 2);
+    EXPECT_TRUE(state["boxes"].toArray()[1].isNull());
+    EXPECT_EQ(state["rotation"].toArray().size(), 9);
+    for (const char* key : {"particleCount", "density", "totalMass", "orientation", "linearMomentum",
+                            "angularMomentum", "linearVelocity", "angularVelocity", "torque", "inverseInertia",
+                            "bodyInertia", "bodyInertiaInverse"})
+        EXPECT_TRUE(state.contains(key)) << key;
+}
+
+TEST(RunScript, ExamplesMatchTheLibraryBitForBit)
+{
+    for (const char* name : {"push-and-bounce.txt", "spin.txt", "density.txt"}) {
+        const std::string script = ReadFile(std::filesystem::path(RBD_SOURCE_DIR) / "examples" / name);
+        const QTemporaryDir folder;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());  // examples write their frames here
+        const Output replayed = Replay(script);
+        QDir::setCurrent(previous);
+        ASSERT_GE(replayed.states.size(), 4u) << name;
+        std::string joined;
+        for (const std::string& line : replayed.states) joined += line + "\n";
+        EXPECT_EQ(joined, DirectRun(ParseScript(script, name), kDefaultData)) << name;
+    }
+}
+
+TEST(RunScript, EveryCommandDrivesTheWindow)
+{
+    const TempFile data("2  110 65  90 55");
+    const Output result = Replay(
+        "state\n"
+        "press 441 291\nstate\nrelease 460 272\n"
+        "startstop\ntick 3\nstate\n"
+        "size 300 400\nstate\n"
+        "density 2\nstate\ntick 5\nstate\n",
+        data.path());
+    ASSERT_EQ(result.states.size(), 6u);
+    EXPECT_TRUE(result.errors.empty()) << result.errors;
+    EXPECT_EQ(Parsed(result.states[1])["drag"].toObject()["particleIndex"].toInt(), 0);
+    const QJsonObject running = Parsed(result.states[2]);
+    EXPECT_TRUE(running["running"].toBool());
+    EXPECT_EQ(running["force"].toArray()[0].toDouble(), 20.0);
+    EXPECT_EQ(running["text"].toArray()[0].toString(), "force = [20  20  0]");
+    // The disc's box follows the new height of the drawing area.
+    const QJsonArray before = Parsed(result.states[2])["boxes"].toArray()[0].toArray();
+    const QJsonArray after = Parsed(result.states[3])["boxes"].toArray()[0].toArray();
+    EXPECT_EQ(before[1].toInt() - after[1].toInt(), 552 - 400);
+    const QJsonObject rebuilt = Parsed(result.states[4]);
+    EXPECT_FALSE(rebuilt["running"].toBool());
+    EXPECT_EQ(rebuilt["density"].toDouble(), 2.0);
+    EXPECT_EQ(Parsed(result.states[5]), rebuilt);  // halted: ticks do nothing
+}
+
+TEST(RunScript, ErrorsAreReportedByLineAndTheReplayGoesOn)
+{
+    const TempFile folder("");
+    const Output missing = Replay("state\ndensity 3\n", folder.folder() / "none.txt");
+    EXPECT_NE(missing.errors.find("line 0: error: cannot open data file"), std::string::npos) << missing.errors;
+    EXPECT_NE(missing.errors.find("line 2: error: cannot open data file"), std::string::npos) << missing.errors;
+    EXPECT_EQ(Parsed(missing.states[0])["particleCount"].toDouble(), 8.0);
+    EXPECT_EQ(missing.code, 0);
+
+    const Output bad = Replay("startstop\ndensity x\nstate\nframe /nonexistent-folder/a.png\nstate\n");
+    EXPECT_NE(bad.errors.find("line 2: error: density \"x\" is not a number"), std::string::npos);
+    EXPECT_NE(bad.errors.find("line 4: error: cannot write the picture '/nonexistent-folder/a.png'"),
+              std::string::npos);
+    EXPECT_EQ(bad.states.size(), 2u);
+    EXPECT_EQ(bad.code, 1);
+}
+
+TEST(RunScript, FramesShowTheDiscsWhereTheStateSaysTheyAre)
+{
+    const QTemporaryDir folder;
+    const Output result = Replay("press 462 288\nrelease 480 280\nstartstop\ntick 4\nstate\n", kDefaultData,
+                                 folder.filePath("frames"));
+    // First setup, release, start, four ticks.
+    const QStringList frames = QDir(folder.filePath("frames")).entryList({"frame-*.png"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(frames.size(), 7);
+    EXPECT_EQ(frames.front(), "frame-000001.png");
+    const QImage last(folder.filePath("frames/" + frames.back()));
+    for (const QJsonValue box : Parsed(result.states[0])["boxes"].toArray()) {
+        const QJsonArray corners = box.toArray();
+        const int x = (corners[0].toInt() + corners[2].toInt()) / 2;
+        const int y = (corners[1].toInt() + corners[3].toInt()) / 2;
+        EXPECT_EQ(last.pixel(x, y), qRgb(0, 0, 255)) << x << "," << y;
+    }
+}
+
+TEST(Program, UsageErrorsExitWithTwo)
+{
+    const QTemporaryDir folder;
+    auto run = [&](const QStringList& arguments, const QByteArray& input = {}) {
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        process.start(RBD_PROGRAM, arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(20000);
+        return std::pair{process.exitCode(), QString(process.readAllStandardError())};
+    };
+    const QString script = folder.filePath("s.txt");
+    std::ofstream(script.toStdString()) << "state\nfly away\nstate\n";
+    auto [code, err] = run({"--script", script, "--data", QString::fromStdString(kDefaultData.string())});
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(err.trimmed(), script + ":2: unknown command 'fly'");
+
+    std::tie(code, err) = run({"--script", folder.filePath("absent.txt")});
+    EXPECT_EQ(code, 2);
+    EXPECT_TRUE(err.contains("cannot read the script")) << err.toStdString();
+
+    std::tie(code, err) = run({"--frames", "x"});
+    EXPECT_EQ(code, 2);
+
+    QProcess process;
+    process.setWorkingDirectory(folder.path());
+    process.start(RBD_PROGRAM, {"--script", "-", "--data", QString::fromStdString(kDefaultData.string())});
+    process.write("tick\nstate\n");
+    process.closeWriteChannel();
+    process.waitForFinished(20000);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(process.readAllStandardError().isEmpty());
+    EXPECT_EQ(Parsed(process.readAllStandardOutput().trimmed().toStdString())["particleCount"].toDouble(), 8.0);
+}

@@ -1,0 +1,79 @@
+#include "ui/script.h"
+
+#include <climits>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kind = ScriptCommand::Kind;
+
+std::string UsageError(std::string_view script)
+{
+    try {
+        ParseScript(script, "s.txt");
+    } catch (const ScriptUsageError& error) {
+        return error.what();
+    }
+    return "accepted";
+}
+
+}  // namespace
+
+TEST(ParseScript, EveryCommandWithItsArguments)
+{
+    const auto commands = ParseScript(
+        "size 300 200\n"
+        "density  2.5 # not a comment\n"
+        "density\n"
+        "startstop\n"
+        "tick\n"
+        "tick 40   # forty periods\n"
+        "press -5 2147483647\n"
+        "release 10 -2147483648\n"
+        "state\n"
+        "frame out/a b.png\n",
+        "s.txt");
+    ASSERT_EQ(commands.size(), 10u);
+    EXPECT_EQ(commands[0].kind, Kind::Size);
+    EXPECT_EQ(commands[0].x, 300);
+    EXPECT_EQ(commands[0].y, 200);
+    EXPECT_EQ(commands[1].kind, Kind::Density);
+    EXPECT_EQ(commands[1].text, " 2.5 # not a comment");
+    EXPECT_EQ(commands[2].text, "");
+    EXPECT_EQ(commands[3].kind, Kind::StartStop);
+    EXPECT_EQ(commands[4].count, 1);
+    EXPECT_EQ(commands[5].count, 40);
+    EXPECT_EQ(commands[6].kind, Kind::Press);
+    EXPECT_EQ(commands[6].x, -5);
+    EXPECT_EQ(commands[6].y, INT_MAX);
+    EXPECT_EQ(commands[7].kind, Kind::Release);
+    EXPECT_EQ(commands[7].y, INT_MIN);
+    EXPECT_EQ(commands[8].kind, Kind::State);
+    EXPECT_EQ(commands[9].text, "out/a b.png");
+    EXPECT_EQ(commands[9].line, 10);
+}
+
+TEST(ParseScript, CommentsBlankLinesAndLineEndings)
+{
+    const auto commands = ParseScript("# heading\r\n\r\n   \n  # indented\nstate\r\n\tstartstop", "s.txt");
+    ASSERT_EQ(commands.size(), 2u);
+    EXPECT_EQ(commands[0].line, 5);
+    EXPECT_EQ(commands[1].kind, Kind::StartStop);
+    EXPECT_EQ(commands[1].line, 6);
+    EXPECT_EQ(ParseScript("density 3\r\n", "s.txt")[0].text, "3");
+}
+
+TEST(ParseScript, UsageErrorsNameFileLineAndProblem)
+{
+    EXPECT_EQ(UsageError("state\n\nwiggle 3\n"), "s.txt:3: unknown command 'wiggle'");
+    EXPECT_EQ(UsageError("State"), "s.txt:1: unknown command 'State'");
+    EXPECT_EQ(UsageError("size 0 10"), "s.txt:1: 'size' takes a width and a height in pixels, each from 1 to 16384");
+    EXPECT_EQ(UsageError("size 10"), UsageError("size 0 10"));
+    EXPECT_EQ(UsageError("tick -1"), "s.txt:1: 'tick' takes an optional count of timer periods from 0 to 1000000000");
+    EXPECT_EQ(UsageError("tick 1 2"), UsageError("tick -1"));
+    EXPECT_EQ(UsageError("press 1.5 2"), "s.txt:1: 'press' takes a pixel column and row, whole numbers");
+    EXPECT_EQ(UsageError("release 1 2147483648"), "s.txt:1: 'release' takes a pixel column and row, whole numbers");
+    EXPECT_EQ(UsageError("state now"), "s.txt:1: 'state' takes no arguments");
+    EXPECT_EQ(UsageError("frame   "), "s.txt:1: 'frame' takes the path of the PNG file to write");
+}

@@ -1,0 +1,129 @@
+#include "ui/script.h"
+
+#include <charconv>
+#include <climits>
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view Trim(std::string_view text)
+{
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::vector<std::string_view> Words(std::string_view text)
+{
+    std::vector<std::string_view> words;
+    while (!(text = Trim(text)).empty()) {
+        const auto end = std::min(text.find_first_of(kBlanks), text.size());
+        words.push_back(text.substr(0, end));
+        text.remove_prefix(end);
+    }
+    return words;
+}
+
+bool ToInteger(std::string_view word, long long low, long long high, long long& value)
+{
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    return error == std::errc() && end == word.data() + word.size() && value >= low && value <= high;
+}
+
+class LineParser {
+public:
+    LineParser(std::string_view name, int line) : name_(name), line_(line) {}
+
+    [[noreturn]] void Fail(const std::string& what) const
+    {
+        throw ScriptUsageError(std::string(name_) + ":" + std::to_string(line_) + ": " + what);
+    }
+
+    ScriptCommand Parse(std::string_view text) const
+    {
+        ScriptCommand command;
+        command.line = line_;
+        const std::string_view trimmed = Trim(text);
+        const std::string_view word = trimmed.substr(0, std::min(trimmed.find_first_of(kBlanks), trimmed.size()));
+
+        const std::string_view afterWord = text.substr(text.find(word) + word.size());
+        if (word == "density") {
+            command.kind = ScriptCommand::Kind::Density;
+            // Everything after the first blank, so any text typed can be replayed.
+            command.text = afterWord.empty() ? "" : std::string(afterWord.substr(1));
+            return command;
+        }
+        if (word == "frame") {
+            // The rest of the line, so that a path may hold blanks.
+            command.kind = ScriptCommand::Kind::Frame;
+            command.text = std::string(Trim(afterWord));
+            if (command.text.empty()) Fail("'frame' takes the path of the PNG file to write");
+            return command;
+        }
+
+        const std::vector<std::string_view> args = [&] {
+            std::vector<std::string_view> all = Words(text.substr(0, text.find('#')));
+            all.erase(all.begin());
+            return all;
+        }();
+        auto expect = [&](std::size_t count, const char* usage) {
+            if (args.size() != count) Fail("'" + std::string(word) + "' takes " + usage);
+        };
+        auto pixel = [&](std::size_t i, long long low, long long high, const char* usage) {
+            long long value = 0;
+            if (!ToInteger(args[i], low, high, value)) Fail("'" + std::string(word) + "' takes " + usage);
+            return static_cast<int>(value);
+        };
+
+        if (word == "size") {
+            constexpr const char* usage = "a width and a height in pixels, each from 1 to 16384";
+            expect(2, usage);
+            command.kind = ScriptCommand::Kind::Size;
+            command.x = pixel(0, 1, 16384, usage);
+            command.y = pixel(1, 1, 16384, usage);
+        } else if (word == "startstop" || word == "state") {
+            expect(0, "no arguments");
+            command.kind = word == "state" ? ScriptCommand::Kind::State : ScriptCommand::Kind::StartStop;
+        } else if (word == "tick") {
+            constexpr const char* usage = "an optional count of timer periods from 0 to 1000000000";
+            if (args.size() > 1) Fail(std::string("'tick' takes ") + usage);
+            command.kind = ScriptCommand::Kind::Tick;
+            if (args.size() == 1 && !ToInteger(args[0], 0, 1000000000, command.count))
+                Fail(std::string("'tick' takes ") + usage);
+        } else if (word == "press" || word == "release") {
+            constexpr const char* usage = "a pixel column and row, whole numbers";
+            expect(2, usage);
+            command.kind = word == "press" ? ScriptCommand::Kind::Press : ScriptCommand::Kind::Release;
+            command.x = pixel(0, INT_MIN, INT_MAX, usage);
+            command.y = pixel(1, INT_MIN, INT_MAX, usage);
+        } else {
+            Fail("unknown command '" + std::string(word) + "'");
+        }
+        return command;
+    }
+
+private:
+    std::string_view name_;
+    int line_;
+};
+
+}  // namespace
+
+std::vector<ScriptCommand> ParseScript(std::string_view script, std::string_view name)
+{
+    std::vector<ScriptCommand> commands;
+    int line = 0;
+    while (!script.empty()) {
+        ++line;
+        const auto end = std::min(script.find('\n'), script.size());
+        std::string_view text = script.substr(0, end);
+        script.remove_prefix(std::min(end + 1, script.size()));
+        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+
+        const std::string_view trimmed = Trim(text);
+        if (trimmed.empty() || trimmed.front() == '#') continue;
+        commands.push_back(LineParser(name, line).Parse(text));
+    }
+    return commands;
+}

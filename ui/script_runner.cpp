@@ -1,0 +1,89 @@
+#include "ui/script_runner.h"
+
+#include <ostream>
+
+#include <QDir>
+#include <QLineEdit>
+
+#include "ui/Unit1.h"
+#include "ui/image_view.h"
+#include "ui/state_json.h"
+
+namespace {
+
+class Replay {
+public:
+    Replay(const std::filesystem::path& dataFile, const QString& framesFolder, std::ostream& out, std::ostream& err)
+        : framesFolder_(framesFolder), out_(out), err_(err),
+          form_(dataFile, [this](const std::string& message) { Error(message); })
+    {
+        // Shown, so that resizes reach the drawing area as they would on screen.
+        form_.show();
+        if (!framesFolder_.isEmpty()) {
+            if (!QDir().mkpath(framesFolder_)) {
+                err_ << "error: cannot create the frames folder '" << framesFolder_.toStdString() << "'\n";
+                failed_ = true;
+                framesFolder_.clear();
+            } else {
+                SaveFrame();  // the first setup's frame, drawn before we could listen
+                QObject::connect(&form_, &TForm1::Redrawn, [this] { SaveFrame(); });
+            }
+        }
+    }
+
+    void Run(const ScriptCommand& command)
+    {
+        line_ = command.line;
+        using Kind = ScriptCommand::Kind;
+        switch (command.kind) {
+        case Kind::Size: form_.resize(command.x, command.y); break;
+        case Kind::Density: form_.Edit1->setText(QString::fromStdString(command.text)); break;
+        case Kind::StartStop: form_.Button3Click(); break;
+        case Kind::Tick:
+            // A halted timer delivers no ticks, however many periods pass.
+            for (long long i = 0; i < command.count && form_.Running(); ++i) form_.Timer1Timer();
+            break;
+        case Kind::Press: form_.Image1MouseDown(command.x, command.y); break;
+        case Kind::Release: form_.Image1MouseUp(command.x, command.y); break;
+        case Kind::State:
+            out_ << StateJson(form_.Simulation(), form_.Running(), form_.Image1->height()) << '\n' << std::flush;
+            break;
+        case Kind::Frame: Save(QString::fromStdString(command.text)); break;
+        }
+    }
+
+    bool Failed() const { return failed_; }
+
+private:
+    void Error(const std::string& message) { err_ << "line " << line_ << ": error: " << message << '\n'; }
+
+    void Save(const QString& path)
+    {
+        if (form_.Image1->Canvas().Image().save(path, "PNG")) return;
+        Error("cannot write the picture '" + path.toStdString() + "'");
+        failed_ = true;
+    }
+
+    void SaveFrame()
+    {
+        Save(QDir(framesFolder_).filePath(QStringLiteral("frame-%1.png").arg(++frames_, 6, 10, QChar('0'))));
+    }
+
+    int line_ = 0;
+    int frames_ = 0;
+    bool failed_ = false;
+    QString framesFolder_;
+    std::ostream& out_;
+    std::ostream& err_;
+    TForm1 form_;
+};
+
+}  // namespace
+
+int RunScript(const std::vector<ScriptCommand>& commands, const std::filesystem::path& dataFile,
+              const QString& framesFolder, std::ostream& out, std::ostream& err)
+{
+    Replay replay(dataFile, framesFolder, out, err);
+    for (const ScriptCommand& command : commands) replay.Run(command);
+    return replay.Failed() ? 1 : 0;
+}
