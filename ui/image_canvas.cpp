@@ -54,18 +54,18 @@ void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
     if (right - left < 2 || bottom - top < 2) return;
     if (right <= 0 || bottom <= 0 || left >= image_.width() || top >= image_.height()) return;
 
+    constexpr long long kLargestStamp = 64;
+    if (right - left <= kLargestStamp && bottom - top <= kLargestStamp) {
+        const auto size = std::pair{static_cast<int>(right - left), static_cast<int>(bottom - top)};
+        auto stamp = stamps_.find(size);
+        if (stamp == stamps_.end()) stamp = stamps_.emplace(size, DiscStamp(size.first, size.second)).first;
+        stamp->second.Stamp(image_, static_cast<int>(left), static_cast<int>(top), qRgb(0, 0, 0),
+                            ToQColor(brush_).rgb());
+        return;
+    }
     CanvasPainter painter(image_);
     painter.setBrush(ToQColor(brush_));
-    // An outline of a QRect of width w covers w + 1 columns with this pen, so
-    // w = right − left − 1 covers exactly left .. right − 1. A box too large
-    // for QRect's int arithmetic (never a particle's) goes in floating point.
-    constexpr long long kLargestIntBox = 1 << 24;
-    if (right - left > kLargestIntBox || bottom - top > kLargestIntBox)
-        painter.drawEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),
-                                   static_cast<double>(right - left - 1), static_cast<double>(bottom - top - 1)));
-    else
-        painter.drawEllipse(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left - 1),
-                                  static_cast<int>(bottom - top - 1)));
+    PaintEllipse(painter, left, top, right, bottom);
 }
 
 void ImageCanvas::TextOut(int x, int y, std::string_view text)

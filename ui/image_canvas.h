@@ -1,10 +1,14 @@
 #pragma once
 
+#include <map>
+#include <utility>
+
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 
 #include "ui/canvas.h"
+#include "ui/disc_stamp.h"
 
 // The retained picture of the drawing area, painted with QPainter: solid black
 // one-pixel pen, no antialiasing, a fixed pixel-size font, so that a frame is
@@ -34,4 +38,5 @@ private:
     QImage image_;
     Color brush_ = kWhite;
     QPoint penPosition_;
+    std::map<std::pair<int, int>, DiscStamp> stamps_;  // by box width and height
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/body_setup.h"
+#include "ui/disc_stamp.h"
 #include "ui/scene.h"
 
 namespace {
@@ -140,4 +141,33 @@ TEST(ImageCanvas, DefaultBodyFirstFrame)
         blueDiscs += At(canvas, (box->x1 + box->x2) / 2, (box->y1 + box->y2) / 2) == kBluePixel;
     }
     EXPECT_EQ(blueDiscs, 8);
+}
+
+// Stamped discs against each disc painted on its own, over every offset a
+// box can have against the edges and every size a particle's box can take.
+TEST(ImageCanvas, StampedDiscsMatchPaintedOnesPixelForPixel)
+{
+    ImageCanvas stamped(61, 47);
+    QImage painted(61, 47, QImage::Format_RGB32);
+    painted.fill(Qt::white);
+    QPainter painter(&painted);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, 1));
+
+    int drawn = 0;
+    for (int size = 6; size <= 12; ++size) {
+        for (int x = -size; x <= 61; x += 3) {
+            for (int y = -size; y <= 47; y += 5) {
+                const Color color = (drawn % 2) ? kBlue : 0x3366CC;
+                stamped.SetBrushColor(color);
+                stamped.Ellipse(x, y + size, x + size, y);
+                painter.setBrush(QColor(color & 0xFF, (color >> 8) & 0xFF, color >> 16));
+                PaintEllipse(painter, x, y, x + size, y + size);
+                ++drawn;
+            }
+        }
+    }
+    painter.end();
+    EXPECT_GT(drawn, 1000);
+    EXPECT_EQ(stamped.Image(), painted);
 }

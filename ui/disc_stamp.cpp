@@ -1,0 +1,57 @@
+#include "ui/disc_stamp.h"
+
+#include <algorithm>
+
+#include <QImage>
+
+void PaintEllipse(QPainter& painter, long long left, long long top, long long right, long long bottom)
+{
+    // An outline of a QRect of width w covers w + 1 columns with a one-pixel
+    // pen, so w = right − left − 1 covers exactly left .. right − 1. A box too
+    // large for QRect's int arithmetic (never a particle's) goes in floating point.
+    constexpr long long kLargestIntBox = 1 << 24;
+    if (right - left > kLargestIntBox || bottom - top > kLargestIntBox)
+        painter.drawEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),
+                                   static_cast<double>(right - left - 1), static_cast<double>(bottom - top - 1)));
+    else
+        painter.drawEllipse(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left - 1),
+                                  static_cast<int>(bottom - top - 1)));
+}
+
+DiscStamp::DiscStamp(int width, int height) : width_(width), height_(height), cover_(width * height, kNone)
+{
+    // Rasterised in two colours on a transparent ground, to tell outline from
+    // inside; a margin would show any pixel drawn outside the box.
+    constexpr int kMargin = 2;
+    QImage picture(width + 2 * kMargin, height + 2 * kMargin, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+        PaintEllipse(painter, kMargin, kMargin, kMargin + width, kMargin + height);
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = picture.pixel(x + kMargin, y + kMargin);
+            if (qAlpha(pixel) != 0) cover_[y * width + x] = qRed(pixel) == 0 ? kPen : kBrush;
+        }
+    }
+}
+
+void DiscStamp::Stamp(QImage& image, int left, int top, QRgb pen, QRgb brush) const
+{
+    const int firstRow = std::max(0, -top), lastRow = std::min(height_, image.height() - top);
+    const int firstColumn = std::max(0, -left), lastColumn = std::min(width_, image.width() - left);
+    for (int y = firstRow; y < lastRow; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(top + y));
+        const Cover* cover = &cover_[y * width_];
+        for (int x = firstColumn; x < lastColumn; ++x) {
+            if (cover[x] == kPen)
+                row[left + x] = pen;
+            else if (cover[x] == kBrush)
+                row[left + x] = brush;
+        }
+    }
+}
