@@ -1,5 +1,7 @@
 #include "ui/Unit1.h"
 
+#include <fstream>
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -197,4 +199,24 @@ TEST(WindowStartUp, MissingDataFileOpensTheEmptyBodyAndSaysWhere)
     w.Image1MouseDown(10, 10);
     w.Image1MouseUp(20, 20);
     EXPECT_EQ(w.Simulation().body, RigidBody{});
+}
+
+TEST_F(Window, TheDataFileIsOnlyEverRead)
+{
+    const auto bytes = [&] {
+        std::ifstream in(file.path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string contents = bytes();
+    const auto modified = std::filesystem::last_write_time(file.path());
+    TForm1& w = Open();
+    w.Edit1->setText("2");
+    w.Edit1->setText("nope");
+    w.Button3Click();
+    for (int i = 0; i < 50; ++i) w.Timer1Timer();
+    w.Image1MouseDown(440, 292);
+    w.Image1MouseUp(470, 292);
+    w.Button3Click();
+    EXPECT_EQ(bytes(), contents);
+    EXPECT_EQ(std::filesystem::last_write_time(file.path()), modified);
 }
