@@ -14,8 +14,7 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
     exit 2
 fi
 
-cmake --preset fuzz
-cmake --build --preset fuzz
+cmake --workflow --preset fuzz
 
 targets=(body_setup_fuzz density_fuzz vector_text_fuzz draw_scene_fuzz)
 build=build/fuzz
@@ -31,6 +30,7 @@ failed=()
 for target in "${targets[@]}"; do
     corpus="$scratch/$target"
     findings="$build/findings/$target"
+    rm -rf "$findings"
     mkdir -p "$findings"
     cp -r "tests/fuzz/corpus/$target" "$corpus"
     log="$build/findings/$target.log"
