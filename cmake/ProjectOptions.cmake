@@ -6,3 +6,18 @@ target_compile_options(project_options INTERFACE
   -ffp-contract=off
   -fno-fast-math)
 target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+# Fuzzing builds instrument every library of ours for libFuzzer's coverage and
+# run it under the address and undefined-behaviour sanitizers; only the fuzz
+# targets themselves link the libFuzzer driver.
+if(RBD_BUILD_FUZZERS)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "RBD_BUILD_FUZZERS needs clang (libFuzzer); set CMAKE_CXX_COMPILER=clang++")
+  endif()
+  set(RBD_SANITIZERS address,undefined,float-cast-overflow)
+  target_compile_options(project_options INTERFACE
+    -fsanitize=fuzzer-no-link,${RBD_SANITIZERS}
+    -fno-sanitize-recover=all
+    -fno-omit-frame-pointer)
+  target_link_options(project_options INTERFACE -fsanitize=${RBD_SANITIZERS})
+endif()
