@@ -52,3 +52,14 @@ TEST(ParseDensity, LongOrControlTextIsQuotedSafely)
         EXPECT_NE(std::string(error.what()).find("\"a?b\""), std::string::npos) << error.what();
     }
 }
+
+TEST(ParseDensity, LongTextIsCutBetweenCharacters)
+{
+    try {
+        ParseDensity(std::string(39, 'a') + "\xc3\xa9tude");
+        FAIL();
+    } catch (const SetupError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"" + std::string(39, 'a') + "...\""), std::string::npos)
+            << error.what();
+    }
+}
