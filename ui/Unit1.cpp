@@ -80,14 +80,14 @@ void TForm1::FormCreate()
     simulation_.drag = DragState{};
     simulation_.body = RigidBody{};
     // A refused first setup leaves the empty body on screen, with the message.
-    TrySetupBody();
+    TrySetupBody(dataFile_);
     Redraw(1.0);
 }
 
 void TForm1::Button3Click()
 {
     // Halting returns the body to rest; a refused setup keeps it running.
-    if (Running() && !TrySetupBody()) return;
+    if (Running() && !TrySetupBody(dataFile_)) return;
     if (Running())
         Timer1->stop();
     else
@@ -103,8 +103,26 @@ void TForm1::Timer1Timer()
 
 void TForm1::Edit1Change()
 {
+    StopAndRebuild();
+}
+
+void TForm1::StepWhileHalted()
+{
+    if (Running()) return;
+    StepBody(simulation_.body, simulation_.settings, kStepLength, Image1->width(), Image1->height());
+    Redraw(1.0);
+}
+
+void TForm1::Reload()
+{
+    StopAndRebuild();
+}
+
+void TForm1::OpenDataFile(const std::filesystem::path& dataFile)
+{
+    if (!TrySetupBody(dataFile)) return;
     Timer1->stop();
-    if (!TrySetupBody()) return;
+    dataFile_ = dataFile;
     Redraw(1.0);
 }
 
@@ -121,15 +139,22 @@ void TForm1::Image1MouseUp(int x, int y)
     if (grabbed) emit Redrawn();
 }
 
-bool TForm1::TrySetupBody()
+bool TForm1::TrySetupBody(const std::filesystem::path& dataFile)
 {
     try {
-        SetupBody(simulation_.body, simulation_.settings, Edit1->text().toStdString(), dataFile_);
+        SetupBody(simulation_.body, simulation_.settings, Edit1->text().toStdString(), dataFile);
         return true;
     } catch (const SetupError& error) {
         reportError_(error.what());
         return false;
     }
+}
+
+void TForm1::StopAndRebuild()
+{
+    Timer1->stop();
+    if (!TrySetupBody(dataFile_)) return;
+    Redraw(1.0);
 }
 
 void TForm1::Redraw(double clear)

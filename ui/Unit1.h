@@ -39,6 +39,15 @@ public:
     void Image1MouseUp(int x, int y);
     void Edit1Change();
 
+    // One step and clearing redraw, as a tick makes; only while halted.
+    void StepWhileHalted();
+    // A setup from the data file as it now is on disk, as a density edit makes.
+    void Reload();
+    // A setup from `dataFile`, which then serves every later setup. A file that
+    // is refused is reported and changes nothing: not the data file, not the
+    // body, not the run.
+    void OpenDataFile(const std::filesystem::path& dataFile);
+
     const SimulationContext& Simulation() const { return simulation_; }
     bool Running() const;
 
@@ -53,9 +62,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A setup from the density box and the data file; false, with the message
+    // A setup from the density box and `dataFile`; false, with the message
     // reported, when it was refused and nothing changed.
-    bool TrySetupBody();
+    bool TrySetupBody(const std::filesystem::path& dataFile);
+    // The timer stopped, then a setup and, unless it was refused, a redraw.
+    void StopAndRebuild();
     void Redraw(double clear);
 
     SimulationContext simulation_;

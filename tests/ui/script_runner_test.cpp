@@ -64,21 +64,22 @@ std::string ReadFile(const std::filesystem::path& path)
 
 // The window's behaviour written out again with the library alone: what a
 // replay must match bit for bit.
-std::string DirectRun(const std::vector<ScriptCommand>& commands, const std::filesystem::path& data)
+std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesystem::path data)
 {
     SimulationContext s;
     std::string density = "1";
     bool running = false;
     int width = 879, height = 552;
     RecordingCanvas canvas(width, height);
-    auto setup = [&] {
+    auto setupFrom = [&](const std::filesystem::path& file) {
         try {
-            SetupBody(s.body, s.settings, density, data);
+            SetupBody(s.body, s.settings, density, file);
             return true;
         } catch (const SetupError&) {
             return false;
         }
     };
+    auto setup = [&] { return setupFrom(data); };
     setup();
     std::string states;
     for (const ScriptCommand& c : commands) {
@@ -100,6 +101,19 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, const std::fil
             break;
         case Kind::Press: PressAt(s.drag, s.body, s.settings, height, c.x, c.y); break;
         case Kind::Release: ReleaseAt(s.drag, s.body, s.settings, canvas, c.x, c.y); break;
+        case Kind::Step:
+            if (!running) StepBody(s.body, s.settings, 0.2, width, height);
+            break;
+        case Kind::Reload:
+            running = false;
+            setup();
+            break;
+        case Kind::Open:
+            if (setupFrom(c.text)) {
+                running = false;
+                data = c.text;
+            }
+            break;
         case Kind::State: states += StateJson(s, running, height) + "\n"; break;
         case Kind::Frame: break;
         }
@@ -192,6 +206,26 @@ TEST(RunScript, ErrorsAreReportedByLineAndTheReplayGoesOn)
               std::string::npos);
     EXPECT_EQ(bad.states.size(), 2u);
     EXPECT_EQ(bad.code, 1);
+}
+
+TEST(RunScript, StepReloadAndOpenMatchTheLibraryBitForBit)
+{
+    const TempFile data("2  110 65  90 55");
+    const TempFile other("3  0 0  10 0  0 30", "other.txt");
+    const std::string script = "press 440 292\nrelease 470 250\nstep\nstep\nstate\n"
+                               "startstop\ntick 3\nstep\nstate\n"
+                               "open " + other.path().string() + "\nstate\nstartstop\ntick 2\n"
+                               "open " + (other.folder() / "absent.txt").string() + "\nstate\n"
+                               "reload\nstate\n";
+    const Output replayed = Replay(script, data.path());
+    ASSERT_EQ(replayed.states.size(), 5u);
+    std::string joined;
+    for (const std::string& line : replayed.states) joined += line + "\n";
+    EXPECT_EQ(joined, DirectRun(ParseScript(script, "s"), data.path()));
+    // A refused open leaves the run going and the body as it was.
+    EXPECT_TRUE(Parsed(replayed.states[3])["running"].toBool());
+    EXPECT_EQ(Parsed(replayed.states[4])["particleCount"].toDouble(), 3.0);
+    EXPECT_EQ(replayed.errors.rfind("line 14: error: cannot open data file", 0), 0u) << replayed.errors;
 }
 
 TEST(RunScript, FramesShowTheDiscsWhereTheStateSaysTheyAre)
