@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "ui/Unit1.h"
 #include "ui/script_runner.h"
+#include "ui/session_recorder.h"
 
 namespace {
 
@@ -96,7 +97,11 @@ int main(int argc, char** argv)
                                           QStringLiteral("With --script: write every frame drawn to "
                                                          "DIR/frame-000001.png, ..."),
                                           QStringLiteral("DIR"));
-    parser.addOptions({scriptOption, dataOption, framesOption});
+    const QCommandLineOption recordOption(QStringLiteral("record"),
+                                          QStringLiteral("In the window: write every event to FILE, emptied first, "
+                                                         "as a script that --script replays to the same state."),
+                                          QStringLiteral("FILE"));
+    parser.addOptions({scriptOption, dataOption, framesOption, recordOption});
     parser.process(application);
 
     const std::filesystem::path dataFile = parser.value(dataOption).toStdString();
@@ -104,11 +109,24 @@ int main(int argc, char** argv)
         std::cerr << "rigid-body: --frames goes with --script\n";
         return kUsageError;
     }
+    if (parser.isSet(recordOption) && parser.isSet(scriptOption)) {
+        std::cerr << "rigid-body: --record goes with the window, not with --script\n";
+        return kUsageError;
+    }
     if (parser.isSet(scriptOption)) return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption));
 
     try {
         TForm1 window(dataFile, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
         Form1 = &window;
+        SessionRecorder recorder(window, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
+        QString problem;
+        // Asked for a record, the person wants one: better no window than an
+        // unrecorded session they believe recorded.
+        if (parser.isSet(recordOption) && !recorder.Start(parser.value(recordOption), problem)) {
+            std::cerr << "rigid-body: cannot write the recording '" << parser.value(recordOption).toStdString()
+                      << "': " << problem.toStdString() << '\n';
+            return kUsageError;
+        }
         window.show();
         Application::exec();
     } catch (const std::exception& error) {

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "ui/script.h"
 #include "ui/simulation_context.h"
 
 class ImageView;
@@ -49,7 +50,12 @@ public:
     void OpenDataFile(const std::filesystem::path& dataFile);
 
     const SimulationContext& Simulation() const { return simulation_; }
+    const std::filesystem::path& DataFile() const { return dataFile_; }
     bool Running() const;
+
+    // The drawing area's size when the window opens.
+    static constexpr int kClientWidth = 879;
+    static constexpr int kClientHeight = 552;
 
     // Shows a message in a modal box once the event loop is free to show it.
     static void ShowMessageBox(QWidget* parent, const std::string& message);
@@ -57,6 +63,9 @@ public:
 signals:
     // After every frame drawn into the picture, from the first setup's on.
     void Redrawn();
+    // As every event reaches its handler, before the handler acts: the script
+    // command that replays it.
+    void EventReached(const ScriptCommand& command);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

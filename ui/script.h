@@ -16,6 +16,24 @@ struct ScriptCommand {
     int y = 0;           // size: height; press, release: pixel row
     long long count = 1; // tick: timer periods
     std::string text;    // density: the box's text; open: the data file; frame: the PNG's path
+
+    friend bool operator==(const ScriptCommand&, const ScriptCommand&) = default;
+
+    static ScriptCommand Event(Kind kind, int x = 0, int y = 0)
+    {
+        ScriptCommand command;
+        command.kind = kind;
+        command.x = x;
+        command.y = y;
+        return command;
+    }
+    static ScriptCommand WithText(Kind kind, std::string text)
+    {
+        ScriptCommand command;
+        command.kind = kind;
+        command.text = std::move(text);
+        return command;
+    }
 };
 
 // The largest drawing area a script may ask for, and the most timer periods

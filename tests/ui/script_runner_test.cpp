@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -270,6 +271,16 @@ TEST(Program, UsageErrorsExitWithTwo)
 
     std::tie(code, err) = run({"--frames", "x"});
     EXPECT_EQ(code, 2);
+
+    std::tie(code, err) = run({"--record", folder.filePath("r.txt"), "--script", script});
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(err.trimmed(), "rigid-body: --record goes with the window, not with --script");
+    EXPECT_FALSE(QFile::exists(folder.filePath("r.txt")));
+
+    // Asked to record into a folder, the program opens no window.
+    std::tie(code, err) = run({"--record", folder.path()});
+    EXPECT_EQ(code, 2);
+    EXPECT_TRUE(err.contains("rigid-body: cannot write the recording '" + folder.path() + "': ")) << err.toStdString();
 
     QProcess process;
     process.setWorkingDirectory(folder.path());
