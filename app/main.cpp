@@ -8,6 +8,7 @@
 
 #include "app/application.h"
 #include "ui/Unit1.h"
+#include "ui/desktop_actions.h"
 #include "ui/script_runner.h"
 #include "ui/session_recorder.h"
 
@@ -82,7 +83,11 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Rigid Body Dynamics: a flat cluster of spheres moving under the rigid-body equations.\n"
-        "Without --script, opens the window."));
+        "Without --script, opens the window. Its keys:\n"
+        "  Ctrl+Right  one time step, while halted\n"
+        "  Ctrl+R      reload the data file\n"
+        "  Ctrl+O      open another data file (or drop one on the window)\n"
+        "  Ctrl+S      save the picture as a PNG"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption scriptOption(QStringLiteral("script"),
@@ -127,6 +132,7 @@ int main(int argc, char** argv)
                       << "': " << problem.toStdString() << '\n';
             return kUsageError;
         }
+        DesktopActions actions(window, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
         window.show();
         Application::exec();
     } catch (const std::exception& error) {

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QSaveFile>
 #include <QTimer>
 
 #include "sim/body_setup.h"
@@ -133,6 +134,14 @@ void TForm1::OpenDataFile(const std::filesystem::path& dataFile)
     Timer1->stop();
     dataFile_ = dataFile;
     Redraw(1.0);
+}
+
+void TForm1::SavePicture(const QString& path)
+{
+    // Written aside and then moved over the file, so a failed save leaves it whole.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && Image1->Canvas().Image().save(&file, "PNG") && file.commit()) return;
+    reportError_("cannot write the picture '" + path.toStdString() + "': " + file.errorString().toStdString());
 }
 
 void TForm1::Image1MouseDown(int x, int y)

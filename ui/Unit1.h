@@ -48,6 +48,9 @@ public:
     // is refused is reported and changes nothing: not the data file, not the
     // body, not the run.
     void OpenDataFile(const std::filesystem::path& dataFile);
+    // Writes the picture as it is to a PNG file; one that cannot be written is
+    // reported and left as it was.
+    void SavePicture(const QString& path);
 
     const SimulationContext& Simulation() const { return simulation_; }
     const std::filesystem::path& DataFile() const { return dataFile_; }

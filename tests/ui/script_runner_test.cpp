@@ -247,6 +247,16 @@ TEST(RunScript, FramesShowTheDiscsWhereTheStateSaysTheyAre)
     }
 }
 
+TEST(Program, HelpListsTheShortcuts)
+{
+    QProcess process;
+    process.start(RBD_PROGRAM, {"--help"});
+    process.waitForFinished(20000);
+    const QString help = process.readAllStandardOutput();
+    for (const char* item : {"Ctrl+Right", "Ctrl+R ", "Ctrl+O ", "Ctrl+S ", "--record <FILE>"})
+        EXPECT_TRUE(help.contains(item)) << item;
+}
+
 TEST(Program, UsageErrorsExitWithTwo)
 {
     const QTemporaryDir folder;
