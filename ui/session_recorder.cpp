@@ -28,8 +28,13 @@ std::string Header(const std::filesystem::path& dataFile)
 bool SessionRecorder::Start(const QString& path, QString& problem)
 {
     file_.setFileName(path);
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate) || !WriteLine(Header(form_.DataFile()))) {
+    // Unbuffered: every line reaches the file as it is written.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         problem = file_.errorString();
+        return false;
+    }
+    if (const std::string failed = WriteLine(Header(form_.DataFile())); !failed.empty()) {
+        problem = QString::fromStdString(failed);
         file_.close();
         return false;
     }
@@ -49,19 +54,25 @@ void SessionRecorder::Record(const ScriptCommand& command)
         Stop(std::string(error.what()) + ", which a script line cannot hold");
         return;
     }
-    if (!WriteLine(line)) {
-        Stop(file_.errorString().toStdString());
+    if (const std::string failed = WriteLine(line); !failed.empty()) {
+        Stop(failed);
         return;
     }
     if (resize) replayedSize_ = QSize(command.x, command.y);
 }
 
-bool SessionRecorder::WriteLine(const std::string& line)
+std::string SessionRecorder::WriteLine(const std::string& line)
 {
     const std::string withBreak = line + '\n';
-    return file_.write(withBreak.data(), static_cast<qint64>(withBreak.size())) ==
-               static_cast<qint64>(withBreak.size()) &&
-           file_.flush();
+    const qint64 end = file_.pos();
+    const qint64 written = file_.write(withBreak.data(), static_cast<qint64>(withBreak.size()));
+    if (written == static_cast<qint64>(withBreak.size())) return {};
+    // Half a line would make the whole file a script that is refused.
+    file_.resize(end);
+    // A write cut short by a full disk or a size limit comes with no reason.
+    if (written < 0 || file_.error() != QFileDevice::NoError) return file_.errorString().toStdString();
+    return "the file took only " + std::to_string(written) + " of the " + std::to_string(withBreak.size()) +
+           " bytes of a line (is the disk full?)";
 }
 
 void SessionRecorder::Stop(const std::string& why)

@@ -7,10 +7,10 @@
 #include "ui/Unit1.h"
 
 // Writes every event that reaches the window's handlers to a file, as the
-// script that replays the session to the same state, one line per event and
-// flushed as it goes. A replay opens its drawing area at the default size, so
-// the file starts with the area's size when it differs, and a resize to the
-// size the replay already has is left out.
+// script that replays the session to the same state: one line per event, in
+// the file as soon as the event reaches the window. A replay opens its drawing
+// area at the default size, so the file starts with the area's size when it
+// differs, and a resize to the size the replay already has is left out.
 class SessionRecorder : public QObject {
 public:
     SessionRecorder(TForm1& form, ErrorReporter reportError);
@@ -21,7 +21,8 @@ public:
 
 private:
     void Record(const ScriptCommand& command);
-    bool WriteLine(const std::string& line);
+    // Empty when the whole line was written, or why it was not.
+    std::string WriteLine(const std::string& line);
     // Reports why, and lets the session go on unrecorded: the file keeps every
     // whole line written so far.
     void Stop(const std::string& why);

@@ -32,7 +32,12 @@ struct Desktop : testing::Test {
         return *form;
     }
 
-    void Keys(QKeyCombination keys) { QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers()); }
+    // Where a person's keys go: to the widget with the focus.
+    void Keys(QKeyCombination keys)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : form.get(), keys.key(), keys.keyboardModifiers());
+    }
 
     QImage Picture() const { return form->Image1->Canvas().Image().copy(); }
     const RigidBody& Body() const { return form->Simulation().body; }

@@ -1,5 +1,6 @@
 #include "ui/session_recorder.h"
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "tests/test_files.h"
 #include "ui/image_view.h"
@@ -140,6 +142,33 @@ TEST_F(Recording, ALineBreakInTheDensityStopsTheRecordingNotTheSession)
     EXPECT_EQ(w.Simulation().settings.density, 5.0);
     const std::string recorded = Recorded();
     EXPECT_EQ(recorded.substr(recorded.find('\n') + 1), "density 3\n");
+}
+
+TEST_F(Recording, AFailedWriteStopsTheRecordingNotTheSession)
+{
+    TForm1& w = Open();
+    w.Edit1->setText("3");
+    // The file may grow by no more than a few bytes: the next line fails.
+    const auto size = static_cast<rlim_t>(std::filesystem::file_size(record.path()));
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = size + 4;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    w.Edit1->setText("4");
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "recording to '" + record.path().string() +
+                             "' stopped: the file took only 4 of the 10 bytes of a line (is the disk full?); "
+                             "the file holds the session up to here");
+    EXPECT_EQ(w.Simulation().settings.density, 4.0);
+    w.Edit1->setText("5");
+    EXPECT_EQ(errors.size(), 1u);
+    const std::string recorded = Recorded();
+    EXPECT_EQ(recorded.substr(recorded.find('\n') + 1), "density 3\n");  // no half line
 }
 
 TEST(RecordingStart, AFileThatCannotBeWrittenIsRefusedWithTheReason)
