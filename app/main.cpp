@@ -8,7 +8,9 @@
 
 #include "app/application.h"
 #include "ui/Unit1.h"
+#include "ui/desktop_actions.h"
 #include "ui/script_runner.h"
+#include "ui/session_recorder.h"
 
 namespace {
 
@@ -81,7 +83,11 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Rigid Body Dynamics: a flat cluster of spheres moving under the rigid-body equations.\n"
-        "Without --script, opens the window."));
+        "Without --script, opens the window. Its keys:\n"
+        "  Ctrl+Right  one time step, while halted\n"
+        "  Ctrl+R      reload the data file\n"
+        "  Ctrl+O      open another data file (or drop one on the window)\n"
+        "  Ctrl+S      save the picture as a PNG"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption scriptOption(QStringLiteral("script"),
@@ -96,7 +102,11 @@ int main(int argc, char** argv)
                                           QStringLiteral("With --script: write every frame drawn to "
                                                          "DIR/frame-000001.png, ..."),
                                           QStringLiteral("DIR"));
-    parser.addOptions({scriptOption, dataOption, framesOption});
+    const QCommandLineOption recordOption(QStringLiteral("record"),
+                                          QStringLiteral("In the window: write every event to FILE, emptied first, "
+                                                         "as a script that --script replays to the same state."),
+                                          QStringLiteral("FILE"));
+    parser.addOptions({scriptOption, dataOption, framesOption, recordOption});
     parser.process(application);
 
     const std::filesystem::path dataFile = parser.value(dataOption).toStdString();
@@ -104,11 +114,25 @@ int main(int argc, char** argv)
         std::cerr << "rigid-body: --frames goes with --script\n";
         return kUsageError;
     }
+    if (parser.isSet(recordOption) && parser.isSet(scriptOption)) {
+        std::cerr << "rigid-body: --record goes with the window, not with --script\n";
+        return kUsageError;
+    }
     if (parser.isSet(scriptOption)) return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption));
 
     try {
         TForm1 window(dataFile, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
         Form1 = &window;
+        SessionRecorder recorder(window, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
+        QString problem;
+        // Asked for a record, the person wants one: better no window than an
+        // unrecorded session they believe recorded.
+        if (parser.isSet(recordOption) && !recorder.Start(parser.value(recordOption), problem)) {
+            std::cerr << "rigid-body: cannot write the recording '" << parser.value(recordOption).toStdString()
+                      << "': " << problem.toStdString() << '\n';
+            return kUsageError;
+        }
+        DesktopActions actions(window, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
         window.show();
         Application::exec();
     } catch (const std::exception& error) {

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QSaveFile>
 #include <QTimer>
 
 #include "sim/body_setup.h"
@@ -19,11 +20,10 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 879;
-constexpr int kClientHeight = 552;
 constexpr int kTimerInterval = 50;  // milliseconds
 constexpr double kStepLength = 0.2;
 const char* const kCaption = "Rigid Body Dynamics";
+using Kind = ScriptCommand::Kind;
 
 }  // namespace
 
@@ -70,7 +70,11 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
 }
 
-void TForm1::resizeEvent(QResizeEvent*) { Image1->setGeometry(rect()); }
+void TForm1::resizeEvent(QResizeEvent*)
+{
+    Image1->setGeometry(rect());
+    emit EventReached(ScriptCommand::Event(Kind::Size, Image1->width(), Image1->height()));
+}
 
 bool TForm1::Running() const { return Timer1->isActive(); }
 
@@ -80,14 +84,15 @@ void TForm1::FormCreate()
     simulation_.drag = DragState{};
     simulation_.body = RigidBody{};
     // A refused first setup leaves the empty body on screen, with the message.
-    TrySetupBody();
+    TrySetupBody(dataFile_);
     Redraw(1.0);
 }
 
 void TForm1::Button3Click()
 {
+    emit EventReached(ScriptCommand::Event(Kind::StartStop));
     // Halting returns the body to rest; a refused setup keeps it running.
-    if (Running() && !TrySetupBody()) return;
+    if (Running() && !TrySetupBody(dataFile_)) return;
     if (Running())
         Timer1->stop();
     else
@@ -97,39 +102,79 @@ void TForm1::Button3Click()
 
 void TForm1::Timer1Timer()
 {
+    emit EventReached(ScriptCommand::Event(Kind::Tick));
     StepBody(simulation_.body, simulation_.settings, kStepLength, Image1->width(), Image1->height());
     Redraw(1.0);
 }
 
 void TForm1::Edit1Change()
 {
-    Timer1->stop();
-    if (!TrySetupBody()) return;
+    emit EventReached(ScriptCommand::WithText(Kind::Density, Edit1->text().toStdString()));
+    StopAndRebuild();
+}
+
+void TForm1::StepWhileHalted()
+{
+    emit EventReached(ScriptCommand::Event(Kind::Step));
+    if (Running()) return;
+    StepBody(simulation_.body, simulation_.settings, kStepLength, Image1->width(), Image1->height());
     Redraw(1.0);
+}
+
+void TForm1::Reload()
+{
+    emit EventReached(ScriptCommand::Event(Kind::Reload));
+    StopAndRebuild();
+}
+
+void TForm1::OpenDataFile(const std::filesystem::path& dataFile)
+{
+    emit EventReached(ScriptCommand::WithText(Kind::Open, dataFile.string()));
+    if (!TrySetupBody(dataFile)) return;
+    Timer1->stop();
+    dataFile_ = dataFile;
+    Redraw(1.0);
+}
+
+void TForm1::SavePicture(const QString& path)
+{
+    // Written aside and then moved over the file, so a failed save leaves it whole.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && Image1->Canvas().Image().save(&file, "PNG") && file.commit()) return;
+    reportError_("cannot write the picture '" + path.toStdString() + "': " + file.errorString().toStdString());
 }
 
 void TForm1::Image1MouseDown(int x, int y)
 {
+    emit EventReached(ScriptCommand::Event(Kind::Press, x, y));
     PressAt(simulation_.drag, simulation_.body, simulation_.settings, Image1->height(), x, y);
 }
 
 void TForm1::Image1MouseUp(int x, int y)
 {
+    emit EventReached(ScriptCommand::Event(Kind::Release, x, y));
     const bool grabbed = simulation_.drag.particleIndex != -1;
     ReleaseAt(simulation_.drag, simulation_.body, simulation_.settings, Image1->Canvas(), x, y);
     Image1->update();
     if (grabbed) emit Redrawn();
 }
 
-bool TForm1::TrySetupBody()
+bool TForm1::TrySetupBody(const std::filesystem::path& dataFile)
 {
     try {
-        SetupBody(simulation_.body, simulation_.settings, Edit1->text().toStdString(), dataFile_);
+        SetupBody(simulation_.body, simulation_.settings, Edit1->text().toStdString(), dataFile);
         return true;
     } catch (const SetupError& error) {
         reportError_(error.what());
         return false;
     }
+}
+
+void TForm1::StopAndRebuild()
+{
+    Timer1->stop();
+    if (!TrySetupBody(dataFile_)) return;
+    Redraw(1.0);
 }
 
 void TForm1::Redraw(double clear)

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "ui/script.h"
 #include "ui/simulation_context.h"
 
 class ImageView;
@@ -39,8 +40,25 @@ public:
     void Image1MouseUp(int x, int y);
     void Edit1Change();
 
+    // One step and clearing redraw, as a tick makes; only while halted.
+    void StepWhileHalted();
+    // A setup from the data file as it now is on disk, as a density edit makes.
+    void Reload();
+    // A setup from `dataFile`, which then serves every later setup. A file that
+    // is refused is reported and changes nothing: not the data file, not the
+    // body, not the run.
+    void OpenDataFile(const std::filesystem::path& dataFile);
+    // Writes the picture as it is to a PNG file; one that cannot be written is
+    // reported and left as it was.
+    void SavePicture(const QString& path);
+
     const SimulationContext& Simulation() const { return simulation_; }
+    const std::filesystem::path& DataFile() const { return dataFile_; }
     bool Running() const;
+
+    // The drawing area's size when the window opens.
+    static constexpr int kClientWidth = 879;
+    static constexpr int kClientHeight = 552;
 
     // Shows a message in a modal box once the event loop is free to show it.
     static void ShowMessageBox(QWidget* parent, const std::string& message);
@@ -48,14 +66,19 @@ public:
 signals:
     // After every frame drawn into the picture, from the first setup's on.
     void Redrawn();
+    // As every event reaches its handler, before the handler acts: the script
+    // command that replays it.
+    void EventReached(const ScriptCommand& command);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A setup from the density box and the data file; false, with the message
+    // A setup from the density box and `dataFile`; false, with the message
     // reported, when it was refused and nothing changed.
-    bool TrySetupBody();
+    bool TrySetupBody(const std::filesystem::path& dataFile);
+    // The timer stopped, then a setup and, unless it was refused, a redraw.
+    void StopAndRebuild();
     void Redraw(double clear);
 
     SimulationContext simulation_;

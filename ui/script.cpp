@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <optional>
 
 namespace {
 
@@ -31,6 +32,17 @@ bool ToInteger(std::string_view word, long long low, long long high, long long& 
     return error == std::errc() && end == word.data() + word.size() && value >= low && value <= high;
 }
 
+// The commands that take no arguments.
+std::optional<ScriptCommand::Kind> BareCommand(std::string_view word)
+{
+    using Kind = ScriptCommand::Kind;
+    if (word == "startstop") return Kind::StartStop;
+    if (word == "step") return Kind::Step;
+    if (word == "reload") return Kind::Reload;
+    if (word == "state") return Kind::State;
+    return std::nullopt;
+}
+
 class LineParser {
 public:
     LineParser(std::string_view name, int line) : name_(name), line_(line) {}
@@ -54,11 +66,13 @@ public:
             command.text = afterWord.empty() ? "" : std::string(afterWord.substr(1));
             return command;
         }
-        if (word == "frame") {
+        if (word == "frame" || word == "open") {
             // The rest of the line, so that a path may hold blanks.
-            command.kind = ScriptCommand::Kind::Frame;
+            const bool frame = word == "frame";
+            command.kind = frame ? ScriptCommand::Kind::Frame : ScriptCommand::Kind::Open;
             command.text = std::string(Trim(afterWord));
-            if (command.text.empty()) Fail("'frame' takes the path of the PNG file to write");
+            if (command.text.empty())
+                Fail(frame ? "'frame' takes the path of the PNG file to write" : "'open' takes the path of a data file");
             return command;
         }
 
@@ -80,16 +94,16 @@ public:
             constexpr const char* usage = "a width and a height in pixels, each from 1 to 16384";
             expect(2, usage);
             command.kind = ScriptCommand::Kind::Size;
-            command.x = pixel(0, 1, 16384, usage);
-            command.y = pixel(1, 1, 16384, usage);
-        } else if (word == "startstop" || word == "state") {
+            command.x = pixel(0, 1, kLargestScriptSide, usage);
+            command.y = pixel(1, 1, kLargestScriptSide, usage);
+        } else if (const auto bare = BareCommand(word)) {
             expect(0, "no arguments");
-            command.kind = word == "state" ? ScriptCommand::Kind::State : ScriptCommand::Kind::StartStop;
+            command.kind = *bare;
         } else if (word == "tick") {
             constexpr const char* usage = "an optional count of timer periods from 0 to 1000000000";
             if (args.size() > 1) Fail(std::string("'tick' takes ") + usage);
             command.kind = ScriptCommand::Kind::Tick;
-            if (args.size() == 1 && !ToInteger(args[0], 0, 1000000000, command.count))
+            if (args.size() == 1 && !ToInteger(args[0], 0, kMostTicksAtOnce, command.count))
                 Fail(std::string("'tick' takes ") + usage);
         } else if (word == "press" || word == "release") {
             constexpr const char* usage = "a pixel column and row, whole numbers";

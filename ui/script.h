@@ -8,15 +8,38 @@
 // One line of a script: an event for the window's handlers, or a request for
 // its state or picture.
 struct ScriptCommand {
-    enum class Kind { Size, Density, StartStop, Tick, Press, Release, State, Frame };
+    enum class Kind { Size, Density, StartStop, Tick, Press, Release, Step, Reload, Open, State, Frame };
 
     Kind kind = Kind::State;
     int line = 0;        // 1-based, in the script
     int x = 0;           // size: width; press, release: pixel column
     int y = 0;           // size: height; press, release: pixel row
     long long count = 1; // tick: timer periods
-    std::string text;    // density: the box's text; frame: the PNG's path
+    std::string text;    // density: the box's text; open: the data file; frame: the PNG's path
+
+    friend bool operator==(const ScriptCommand&, const ScriptCommand&) = default;
+
+    static ScriptCommand Event(Kind kind, int x = 0, int y = 0)
+    {
+        ScriptCommand command;
+        command.kind = kind;
+        command.x = x;
+        command.y = y;
+        return command;
+    }
+    static ScriptCommand WithText(Kind kind, std::string text)
+    {
+        ScriptCommand command;
+        command.kind = kind;
+        command.text = std::move(text);
+        return command;
+    }
 };
+
+// The largest drawing area a script may ask for, and the most timer periods
+// one `tick` may pass: beyond them a replay would run out of memory or time.
+constexpr int kLargestScriptSide = 16384;
+constexpr long long kMostTicksAtOnce = 1000000000;
 
 // A script that is not one: "NAME:LINE: what is wrong".
 class ScriptUsageError : public std::runtime_error {
@@ -26,5 +49,5 @@ public:
 
 // The whole script, checked before any of it runs. Blank lines and lines whose
 // first non-blank character is '#' are skipped, as is a '#' comment after any
-// command but `density` and `frame`, whose text is the rest of the line.
+// command but `density`, `open` and `frame`, whose text is the rest of the line.
 std::vector<ScriptCommand> ParseScript(std::string_view script, std::string_view name);

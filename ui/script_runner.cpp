@@ -45,6 +45,9 @@ public:
             break;
         case Kind::Press: form_.Image1MouseDown(command.x, command.y); break;
         case Kind::Release: form_.Image1MouseUp(command.x, command.y); break;
+        case Kind::Step: form_.StepWhileHalted(); break;
+        case Kind::Reload: form_.Reload(); break;
+        case Kind::Open: form_.OpenDataFile(command.text); break;
         case Kind::State:
             out_ << StateJson(form_.Simulation(), form_.Running(), form_.Image1->height()) << '\n' << std::flush;
             break;

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -64,21 +65,22 @@ std::string ReadFile(const std::filesystem::path& path)
 
 // The window's behaviour written out again with the library alone: what a
 // replay must match bit for bit.
-std::string DirectRun(const std::vector<ScriptCommand>& commands, const std::filesystem::path& data)
+std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesystem::path data)
 {
     SimulationContext s;
     std::string density = "1";
     bool running = false;
     int width = 879, height = 552;
     RecordingCanvas canvas(width, height);
-    auto setup = [&] {
+    auto setupFrom = [&](const std::filesystem::path& file) {
         try {
-            SetupBody(s.body, s.settings, density, data);
+            SetupBody(s.body, s.settings, density, file);
             return true;
         } catch (const SetupError&) {
             return false;
         }
     };
+    auto setup = [&] { return setupFrom(data); };
     setup();
     std::string states;
     for (const ScriptCommand& c : commands) {
@@ -100,6 +102,19 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, const std::fil
             break;
         case Kind::Press: PressAt(s.drag, s.body, s.settings, height, c.x, c.y); break;
         case Kind::Release: ReleaseAt(s.drag, s.body, s.settings, canvas, c.x, c.y); break;
+        case Kind::Step:
+            if (!running) StepBody(s.body, s.settings, 0.2, width, height);
+            break;
+        case Kind::Reload:
+            running = false;
+            setup();
+            break;
+        case Kind::Open:
+            if (setupFrom(c.text)) {
+                running = false;
+                data = c.text;
+            }
+            break;
         case Kind::State: states += StateJson(s, running, height) + "\n"; break;
         case Kind::Frame: break;
         }
@@ -194,6 +209,26 @@ TEST(RunScript, ErrorsAreReportedByLineAndTheReplayGoesOn)
     EXPECT_EQ(bad.code, 1);
 }
 
+TEST(RunScript, StepReloadAndOpenMatchTheLibraryBitForBit)
+{
+    const TempFile data("2  110 65  90 55");
+    const TempFile other("3  0 0  10 0  0 30", "other.txt");
+    const std::string script = "press 440 292\nrelease 470 250\nstep\nstep\nstate\n"
+                               "startstop\ntick 3\nstep\nstate\n"
+                               "open " + other.path().string() + "\nstate\nstartstop\ntick 2\n"
+                               "open " + (other.folder() / "absent.txt").string() + "\nstate\n"
+                               "reload\nstate\n";
+    const Output replayed = Replay(script, data.path());
+    ASSERT_EQ(replayed.states.size(), 5u);
+    std::string joined;
+    for (const std::string& line : replayed.states) joined += line + "\n";
+    EXPECT_EQ(joined, DirectRun(ParseScript(script, "s"), data.path()));
+    // A refused open leaves the run going and the body as it was.
+    EXPECT_TRUE(Parsed(replayed.states[3])["running"].toBool());
+    EXPECT_EQ(Parsed(replayed.states[4])["particleCount"].toDouble(), 3.0);
+    EXPECT_EQ(replayed.errors.rfind("line 14: error: cannot open data file", 0), 0u) << replayed.errors;
+}
+
 TEST(RunScript, FramesShowTheDiscsWhereTheStateSaysTheyAre)
 {
     const QTemporaryDir folder;
@@ -210,6 +245,16 @@ TEST(RunScript, FramesShowTheDiscsWhereTheStateSaysTheyAre)
         const int y = (corners[1].toInt() + corners[3].toInt()) / 2;
         EXPECT_EQ(last.pixel(x, y), qRgb(0, 0, 255)) << x << "," << y;
     }
+}
+
+TEST(Program, HelpListsTheShortcuts)
+{
+    QProcess process;
+    process.start(RBD_PROGRAM, {"--help"});
+    process.waitForFinished(20000);
+    const QString help = process.readAllStandardOutput();
+    for (const char* item : {"Ctrl+Right", "Ctrl+R ", "Ctrl+O ", "Ctrl+S ", "--record <FILE>"})
+        EXPECT_TRUE(help.contains(item)) << item;
 }
 
 TEST(Program, UsageErrorsExitWithTwo)
@@ -236,6 +281,16 @@ TEST(Program, UsageErrorsExitWithTwo)
 
     std::tie(code, err) = run({"--frames", "x"});
     EXPECT_EQ(code, 2);
+
+    std::tie(code, err) = run({"--record", folder.filePath("r.txt"), "--script", script});
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(err.trimmed(), "rigid-body: --record goes with the window, not with --script");
+    EXPECT_FALSE(QFile::exists(folder.filePath("r.txt")));
+
+    // Asked to record into a folder, the program opens no window.
+    std::tie(code, err) = run({"--record", folder.path()});
+    EXPECT_EQ(code, 2);
+    EXPECT_TRUE(err.contains("rigid-body: cannot write the recording '" + folder.path() + "': ")) << err.toStdString();
 
     QProcess process;
     process.setWorkingDirectory(folder.path());

@@ -77,3 +77,16 @@ TEST(ParseScript, UsageErrorsNameFileLineAndProblem)
     EXPECT_EQ(UsageError("state now"), "s.txt:1: 'state' takes no arguments");
     EXPECT_EQ(UsageError("frame   "), "s.txt:1: 'frame' takes the path of the PNG file to write");
 }
+
+TEST(ParseScript, StepReloadAndOpen)
+{
+    const auto commands = ParseScript("step\nreload # again\nopen  other data.txt # kept\n", "s.txt");
+    ASSERT_EQ(commands.size(), 3u);
+    EXPECT_EQ(commands[0].kind, Kind::Step);
+    EXPECT_EQ(commands[1].kind, Kind::Reload);
+    EXPECT_EQ(commands[2].kind, Kind::Open);
+    EXPECT_EQ(commands[2].text, "other data.txt # kept");
+    EXPECT_EQ(UsageError("step 2"), "s.txt:1: 'step' takes no arguments");
+    EXPECT_EQ(UsageError("reload x"), "s.txt:1: 'reload' takes no arguments");
+    EXPECT_EQ(UsageError("open \t"), "s.txt:1: 'open' takes the path of a data file");
+}

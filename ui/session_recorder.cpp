@@ -1,0 +1,84 @@
+#include "ui/session_recorder.h"
+
+#include <algorithm>
+
+#include "ui/image_view.h"
+#include "ui/script_line.h"
+
+SessionRecorder::SessionRecorder(TForm1& form, ErrorReporter reportError)
+    : form_(form), reportError_(std::move(reportError))
+{
+}
+
+namespace {
+
+// A comment naming the data file the session began on, which the replay must
+// be given too; a line break in its name must not end the comment.
+std::string Header(const std::filesystem::path& dataFile)
+{
+    std::error_code noWorkingFolder;
+    const std::filesystem::path absolute = std::filesystem::absolute(dataFile, noWorkingFolder);
+    std::string name = (noWorkingFolder ? dataFile : absolute).string();
+    std::replace_if(name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, '?');
+    return "# Rigid Body Dynamics session on the data file " + name + " (replay it with --data and that file)";
+}
+
+}  // namespace
+
+bool SessionRecorder::Start(const QString& path, QString& problem)
+{
+    file_.setFileName(path);
+    // Unbuffered: every line reaches the file as it is written.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        problem = file_.errorString();
+        return false;
+    }
+    if (const std::string failed = WriteLine(Header(form_.DataFile())); !failed.empty()) {
+        problem = QString::fromStdString(failed);
+        file_.close();
+        return false;
+    }
+    connect(&form_, &TForm1::EventReached, this, &SessionRecorder::Record);
+    Record(ScriptCommand::Event(ScriptCommand::Kind::Size, form_.Image1->width(), form_.Image1->height()));
+    return true;
+}
+
+void SessionRecorder::Record(const ScriptCommand& command)
+{
+    const bool resize = command.kind == ScriptCommand::Kind::Size;
+    if (resize && QSize(command.x, command.y) == replayedSize_) return;
+    std::string line;
+    try {
+        line = ScriptLine(command);
+    } catch (const UnwritableCommand& error) {
+        Stop(std::string(error.what()) + ", which a script line cannot hold");
+        return;
+    }
+    if (const std::string failed = WriteLine(line); !failed.empty()) {
+        Stop(failed);
+        return;
+    }
+    if (resize) replayedSize_ = QSize(command.x, command.y);
+}
+
+std::string SessionRecorder::WriteLine(const std::string& line)
+{
+    const std::string withBreak = line + '\n';
+    const qint64 end = file_.pos();
+    const qint64 written = file_.write(withBreak.data(), static_cast<qint64>(withBreak.size()));
+    if (written == static_cast<qint64>(withBreak.size())) return {};
+    // Half a line would make the whole file a script that is refused.
+    file_.resize(end);
+    // A write cut short by a full disk or a size limit comes with no reason.
+    if (written < 0 || file_.error() != QFileDevice::NoError) return file_.errorString().toStdString();
+    return "the file took only " + std::to_string(written) + " of the " + std::to_string(withBreak.size()) +
+           " bytes of a line (is the disk full?)";
+}
+
+void SessionRecorder::Stop(const std::string& why)
+{
+    reportError_("recording to '" + file_.fileName().toStdString() + "' stopped: " + why +
+                 "; the file holds the session up to here");
+    file_.close();
+    disconnect(&form_, &TForm1::EventReached, this, &SessionRecorder::Record);
+}
