@@ -226,3 +226,48 @@ TEST(SetupBody, TinyValuesUnderflowLikeAStreamWould)
     EXPECT_EQ(s.body.position.x, 0.0);
     EXPECT_EQ(s.body.position.y, -4.9e-324);
 }
+
+// Whole messages, word for word: the faster paths through the file must not
+// change a single character of what the user reads.
+TEST(SetupBody, MessagesWordForWord)
+{
+    struct Case {
+        const char* contents;
+        const char* density;
+        const char* afterPath;
+    };
+    for (const Case& c : {
+             Case{"2\n1 2\n3 4x\n", "1",
+                  "\", line 3: \"4x\" is not a number (expected a decimal number such as 12, -3.5 or 1e-2)"},
+             Case{"1 0\n\n 1e999", "1", "\", line 3: \"1e999\" is too large"},
+             Case{"\n\n2.5 0 0 1 1", "1", "\", line 3: the particle count \"2.5\" is not a whole number of at least 1"},
+             Case{" \r\n", "1", "\" holds no numbers: it must start with the particle count"},
+             Case{"3 1 2 3", "1", "\": the count asks for 3 particles (6 coordinates) but the file holds 3 coordinates after it"},
+             Case{"2 1e300 0 -1e300 0", "1",
+                  "\" with density \"1\": the body's mass or inertia is out of range; use smaller coordinates or a "
+                  "density nearer 1"},
+         }) {
+        const std::string message = ExpectRefused(c.contents, c.density);
+        const std::string prefix = "data file \"";
+        ASSERT_EQ(message.rfind(prefix, 0), 0u) << message;
+        EXPECT_EQ(message.substr(message.find('"', prefix.size())), c.afterPath) << message;
+    }
+
+    Built s;
+    const TempFile folder("");
+    const std::filesystem::path absent = folder.folder() / "absent.txt";
+    try {
+        SetupBody(s.body, s.settings, "1", absent);
+        FAIL();
+    } catch (const SetupError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "cannot open data file \"" + absent.string() + "\": No such file or directory");
+    }
+    try {
+        SetupBody(s.body, s.settings, "1", folder.folder());
+        FAIL();
+    } catch (const SetupError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "cannot read data file \"" + folder.folder().string() + "\": Is a directory");
+    }
+}
