@@ -6,6 +6,8 @@
 #include <memory>
 #include <system_error>
 
+#include <sys/stat.h>
+
 #include "sim/decimal_number.h"
 #include "sim/setup_error.h"
 
@@ -30,6 +32,13 @@ DataFile::DataFile(const std::filesystem::path& path) : shownPath_(AbsoluteForMe
     };
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) fail("open", errno);
+
+    // Growing the text by doubling would copy a large file several times over
+    // and, for a moment, hold it twice. The size is only a hint: a file that
+    // changes while it is read is still read to its end.
+    struct stat status {};
+    if (::fstat(::fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0)
+        text_.reserve(static_cast<std::size_t>(status.st_size));
 
     char chunk[1 << 16];
     for (;;) {

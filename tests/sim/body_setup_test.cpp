@@ -1,7 +1,12 @@
 #include "sim/body_setup.h"
 
 #include <cmath>
+#include <fstream>
 #include <limits>
+#include <string>
+#include <thread>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +127,24 @@ TEST(SetupBody, LayoutAndTrailingTextDoNotMatter)
     EXPECT_EQ(BuildFrom("3.0 0 0 2 0 1 1.5").body, lines.body);
     EXPECT_EQ(BuildFrom("3e0\t0 0\r\n2 0 1 1.5 99 this is never read").body, lines.body);
     EXPECT_EQ(lines.body.particles.size(), 3u);
+}
+
+// A pipe has no size to plan for; it must be read to its end all the same,
+// here across several read chunks.
+TEST(SetupBody, ReadsAPipeToItsEnd)
+{
+    const TempFile folder("");
+    const std::filesystem::path pipe = folder.folder() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::string contents = "30000\n";
+    for (int i = 0; i < 30000; ++i) contents += std::to_string(i % 97) + ".25 " + std::to_string(i % 89) + "\n";
+    Built s;
+    {
+        std::jthread writer([&] { std::ofstream(pipe, std::ios::binary) << contents; });
+        SetupBody(s.body, s.settings, "1", pipe);
+    }
+    EXPECT_EQ(s.body, BuildFrom(contents).body);
+    EXPECT_EQ(s.body.particles.size(), 30000u);
 }
 
 TEST(SetupBody, MassWeightedMeanUsesOneReciprocal)
