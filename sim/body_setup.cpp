@@ -6,6 +6,7 @@
 
 #include "sim/data_file.h"
 #include "sim/density.h"
+#include "sim/large_pages.h"
 #include "sim/setup_error.h"
 
 namespace {
@@ -38,6 +39,7 @@ std::vector<Particle> ReadParticles(DataFile& file, double count, double density
     // every pair takes at least four bytes ("0 0 ").
     const double mostPairs = static_cast<double>(file.SizeInBytes()) / 4.0 + 1.0;
     particles.reserve(static_cast<std::size_t>(count < mostPairs ? count : mostPairs));
+    PreferLargePages(particles.data(), particles.capacity() * sizeof(Particle));
 
     for (std::size_t i = 0; static_cast<double>(i) < count; ++i) {
         double x = 0.0;

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "sim/decimal_number.h"
+#include "sim/large_pages.h"
 #include "sim/setup_error.h"
 
 namespace {
@@ -39,6 +40,7 @@ DataFile::DataFile(const std::filesystem::path& path) : shownPath_(AbsoluteForMe
     struct stat status {};
     if (::fstat(::fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0)
         text_.reserve(static_cast<std::size_t>(status.st_size));
+    PreferLargePages(text_.data(), text_.capacity());
 
     char chunk[1 << 16];
     for (;;) {
