@@ -53,25 +53,36 @@ DataFile::DataFile(const std::filesystem::path& path) : shownPath_(AbsoluteForMe
 
 bool DataFile::Next(double& value)
 {
-    const std::size_t size = text_.size();
-    while (offset_ < size && IsSpace(text_[offset_])) {
-        if (text_[offset_] == '\n') ++line_;
-        ++offset_;
+    const char* const text = text_.data();
+    const char* const end = text + text_.size();
+    const char* p = text + offset_;
+    while (p != end && IsSpace(*p)) {
+        if (*p == '\n') ++line_;
+        ++p;
     }
-    if (offset_ == size) return false;
+    offset_ = static_cast<std::size_t>(p - text);
+    if (p == end) return false;
 
-    const std::size_t start = offset_;
-    while (offset_ < size && !IsSpace(text_[offset_])) ++offset_;
-    const std::string_view token(text_.data() + start, offset_ - start);
+    // One pass reads the number's form and finds the token's end together; only
+    // a token that is no number is walked again to its end, for the message.
+    const char* const start = p;
+    const char* stop = ScanDecimalNumber(start, end);
+    const bool isNumber = stop != nullptr && (stop == end || IsSpace(*stop));
+    if (!isNumber) {
+        stop = start;
+        while (stop != end && !IsSpace(*stop)) ++stop;
+    }
+    offset_ = static_cast<std::size_t>(stop - text);
+    const std::string_view token(start, static_cast<std::size_t>(stop - start));
     tokenLine_ = line_;
     lastToken_ = token;
 
-    const std::optional<double> number = ParseDecimalNumber(token);
-    if (!number)
+    if (!isNumber)
         throw SetupError(Where(line_) + ": " + QuoteToken(token) +
                          " is not a number (expected a decimal number such as 12, -3.5 or 1e-2)");
-    if (!std::isfinite(*number)) throw SetupError(Where(line_) + ": " + QuoteToken(token) + " is too large");
-    value = *number;
+    const double number = DecimalNumberValue(start, stop);
+    if (!std::isfinite(number)) throw SetupError(Where(line_) + ": " + QuoteToken(token) + " is too large");
+    value = number;
     return true;
 }
 

@@ -9,41 +9,50 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool HasDecimalSyntax(std::string_view token)
+}  // namespace
+
+const char* ScanDecimalNumber(const char* first, const char* last)
 {
-    std::size_t i = 0;
-    const std::size_t n = token.size();
-    if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
-    std::size_t digits = 0;
-    while (i < n && IsDigit(token[i])) ++i, ++digits;
-    if (i < n && token[i] == '.') {
-        ++i;
-        while (i < n && IsDigit(token[i])) ++i, ++digits;
+    const char* p = first;
+    if (p != last && (*p == '+' || *p == '-')) ++p;
+    const char* const digitsStart = p;
+    while (p != last && IsDigit(*p)) ++p;
+    bool anyDigit = p != digitsStart;
+    if (p != last && *p == '.') {
+        const char* const fractionStart = ++p;
+        while (p != last && IsDigit(*p)) ++p;
+        anyDigit = anyDigit || p != fractionStart;
     }
-    if (digits == 0) return false;
-    if (i < n && (token[i] == 'e' || token[i] == 'E')) {
-        ++i;
-        if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
-        std::size_t exponentDigits = 0;
-        while (i < n && IsDigit(token[i])) ++i, ++exponentDigits;
-        if (exponentDigits == 0) return false;
+    if (!anyDigit) return nullptr;
+    if (p != last && (*p == 'e' || *p == 'E')) {
+        ++p;
+        if (p != last && (*p == '+' || *p == '-')) ++p;
+        const char* const exponentStart = p;
+        while (p != last && IsDigit(*p)) ++p;
+        if (p == exponentStart) return nullptr;
     }
-    return i == n;
+    return p;
 }
 
-}  // namespace
+double DecimalNumberValue(const char* first, const char* last)
+{
+    // from_chars takes no leading '+'.
+    const char* const unsignedOrMinus = *first == '+' ? first + 1 : first;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(unsignedOrMinus, last, value);
+    if (error == std::errc() && end == last) return value;
+    // Out of range: strtod rounds an overflow to ±HUGE_VAL and an underflow to a
+    // subnormal or zero, which is what a stream extraction of the number gives.
+    const std::string terminated(first, last);
+    return std::strtod(terminated.c_str(), nullptr);
+}
 
 std::optional<double> ParseDecimalNumber(std::string_view token)
 {
-    if (!HasDecimalSyntax(token)) return std::nullopt;
-    // from_chars takes no leading '+'.
-    const std::string_view unsigned_or_minus = token.front() == '+' ? token.substr(1) : token;
-    double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(unsigned_or_minus.data(), unsigned_or_minus.data() + unsigned_or_minus.size(), value);
-    if (error == std::errc() && end == unsigned_or_minus.data() + unsigned_or_minus.size()) return value;
-    // Out of range: strtod rounds an overflow to ±HUGE_VAL and an underflow to a
-    // subnormal or zero, which is what a stream extraction of the number gives.
-    const std::string terminated(token);
-    return std::strtod(terminated.c_str(), nullptr);
+    const char* const first = token.data();
+    const char* const last = first + token.size();
+    // An empty view may have no address at all, so nullptr can equal `last`.
+    const char* const stop = ScanDecimalNumber(first, last);
+    if (stop == nullptr || stop != last) return std::nullopt;
+    return DecimalNumberValue(first, last);
 }
