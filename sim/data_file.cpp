@@ -63,10 +63,11 @@ bool DataFile::Next(double& value)
     offset_ = static_cast<std::size_t>(p - text);
     if (p == end) return false;
 
-    // One pass reads the number's form and finds the token's end together; only
-    // a token that is no number is walked again to its end, for the message.
+    // One pass reads the number's form and value and finds the token's end;
+    // only a token that is no number is walked again to its end, for the message.
     const char* const start = p;
-    const char* stop = ScanDecimalNumber(start, end);
+    double number = 0.0;
+    const char* stop = ReadDecimalNumber(start, end, number);
     const bool isNumber = stop != nullptr && (stop == end || IsSpace(*stop));
     if (!isNumber) {
         stop = start;
@@ -80,7 +81,6 @@ bool DataFile::Next(double& value)
     if (!isNumber)
         throw SetupError(Where(line_) + ": " + QuoteToken(token) +
                          " is not a number (expected a decimal number such as 12, -3.5 or 1e-2)");
-    const double number = DecimalNumberValue(start, stop);
     if (!std::isfinite(number)) throw SetupError(Where(line_) + ": " + QuoteToken(token) + " is too large");
     value = number;
     return true;

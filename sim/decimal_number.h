@@ -10,11 +10,10 @@
 std::optional<double> ParseDecimalNumber(std::string_view token);
 
 // The same form, read in place for a caller that finds the token's end itself:
-// the end of the number that starts at `first`, taken as far as the form
-// allows, or nullptr when no digit stands there or an exponent lacks digits.
-// A token is a number exactly when this returns the token's end; since no
-// blank fits the form, a scan of the whole text stops where the token's would.
-const char* ScanDecimalNumber(const char* first, const char* last);
-
-// The value of a token that ScanDecimalNumber took whole; as ParseDecimalNumber.
-double DecimalNumberValue(const char* first, const char* last);
+// returns the end of the number that starts at `first`, taken as far as the
+// form allows, or nullptr when no digit stands there or an exponent lacks
+// digits. A token is a number exactly when this returns the token's end; since
+// no blank fits the form, a scan of the whole text stops where the token's
+// would. When the result is not nullptr, `value` is the number up to it,
+// exactly as ParseDecimalNumber gives it.
+const char* ReadDecimalNumber(const char* first, const char* last, double& value);
