@@ -77,13 +77,17 @@ bool DataFile::Next(double& value)
     const std::string_view token(start, static_cast<std::size_t>(stop - start));
     tokenLine_ = line_;
     lastToken_ = token;
+    if (!isNumber || !std::isfinite(number)) Refuse(token, isNumber);
+    value = number;
+    return true;
+}
 
+void DataFile::Refuse(std::string_view token, bool isNumber) const
+{
     if (!isNumber)
         throw SetupError(Where(line_) + ": " + QuoteToken(token) +
                          " is not a number (expected a decimal number such as 12, -3.5 or 1e-2)");
-    if (!std::isfinite(number)) throw SetupError(Where(line_) + ": " + QuoteToken(token) + " is too large");
-    value = number;
-    return true;
+    throw SetupError(Where(line_) + ": " + QuoteToken(token) + " is too large");
 }
 
 std::string DataFile::Where(std::size_t line) const

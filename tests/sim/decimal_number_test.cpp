@@ -57,7 +57,10 @@ TEST(DecimalNumber, ScanStopsAtTheFirstCharacterOutsideTheForm)
     };
     for (const Case& c : {Case{"4x", 1}, Case{"1e5x", 3}, Case{"1.2.3", 3}, Case{"12e", -1}, Case{"1e+", -1},
                           Case{"+.e1", -1}, Case{"-", -1}, Case{"", -1}, Case{".5e-3,", 5}, Case{"7\xff", 1},
-                          Case{"0x10", 1}, Case{"3.", 2}}) {
+                          Case{"0x10", 1}, Case{"3.", 2},
+                          // Bytes just outside the digits, and above 0x7f, where char may be negative.
+                          Case{"12/3", 2}, Case{"4:5", 1}, Case{".9:", 2}, Case{"7\x80", 1}, Case{"\xb0", -1},
+                          Case{"-\xc0", -1}, Case{"1e\x85", -1}}) {
         const std::string text = c.text;
         double value = 0.0;
         const char* const stop = ReadDecimalNumber(text.data(), text.data() + text.size(), value);
