@@ -1,7 +1,9 @@
 #pragma once
 
+#include <bit>
 #include <cfloat>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -19,10 +21,57 @@ namespace decimal_number_detail {
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Appends the digits from p on to `digits` and returns where they end; one
-// subtraction both tests a character and gives its value.
+// The eight bytes at p, the first in the lowest byte.
+inline std::uint64_t LoadEight(const char* p)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// How many of the eight values, first byte first, are digits (0 to 9). A byte
+// of 10 or more sets its top bit after adding 0x76, or has it set already;
+// a carry out of it can only reach later bytes, which do not count.
+inline int LeadingDigitCount(std::uint64_t values)
+{
+    const std::uint64_t notDigit = ((values + 0x7676767676767676) | values) & 0x8080808080808080;
+    return notDigit == 0 ? 8 : std::countr_zero(notDigit) / 8;
+}
+
+// The number that eight digit values spell, the first byte the most
+// significant: pairs, then fours, then all eight, by three multiplications.
+inline std::uint64_t EightDigitsValue(std::uint64_t values)
+{
+    values = values * 10 + (values >> 8);
+    return (((values & 0x000000FF000000FF) * (100 + (std::uint64_t{1000000} << 32))) +
+            (((values >> 16) & 0x000000FF000000FF) * (1 + (std::uint64_t{10000} << 32)))) >>
+           32;
+}
+
+inline constexpr std::uint64_t kIntegerPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+
+// Appends the digits from p on to `digits` and returns where they end. Where
+// eight bytes are there to read, a run's length is found without a branch per
+// digit: the end of a run of two or three digits in a coordinate is what a
+// processor guesses worst. Elsewhere one subtraction both tests and values a
+// character.
 inline const char* AppendDigits(const char* p, const char* last, std::uint64_t& digits)
 {
+    if constexpr (std::endian::native == std::endian::little) {
+        while (last - p >= 8) {
+            const std::uint64_t values = LoadEight(p) ^ 0x3030303030303030;
+            const int run = LeadingDigitCount(values);
+            if (run < 8) {
+                // The run moved to the top bytes, zeros below it standing for
+                // leading zeros; two shifts, since one of 64 would be undefined.
+                const int shift = 8 * (8 - run);
+                digits = digits * kIntegerPowersOfTen[run] + EightDigitsValue((values << (shift - 1)) << 1);
+                return p + run;
+            }
+            digits = digits * 100000000 + EightDigitsValue(values);
+            p += 8;
+        }
+    }
     for (; p != last; ++p) {
         const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
         if (digit > 9) break;

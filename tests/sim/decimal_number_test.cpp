@@ -19,10 +19,10 @@ namespace {
 // The accepted form, written independently of the hand-made scanner.
 const std::regex kDecimal(R"([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
 
-std::string RandomToken(std::mt19937& random)
+std::string RandomToken(std::mt19937& random, std::size_t longest)
 {
     static const char kAlphabet[] = "0123456789+-.eE";
-    std::string token(1 + random() % 7, ' ');
+    std::string token(1 + random() % longest, ' ');
     for (char& c : token) c = kAlphabet[random() % (sizeof kAlphabet - 1)];
     return token;
 }
@@ -33,12 +33,15 @@ TEST(DecimalNumber, ScanAndParseAgreeWithTheFormOnRandomTokens)
 {
     std::mt19937 random(3);
     for (int i = 0; i < 200000; ++i) {
-        const std::string token = RandomToken(random);
+        // Short tokens are mostly numbers; long ones have runs of eight digits and more.
+        const std::string token = RandomToken(random, i % 2 ? 7 : 24);
         const bool isNumber = std::regex_match(token, kDecimal);
         ASSERT_EQ(ParseDecimalNumber(token).has_value(), isNumber) << token;
-        // Read in place, with more text behind it: a number ends exactly where
-        // the token does, and that blank is not taken into it.
-        const std::string text = token + (i % 2 ? " 9" : "\n");
+        // Read in place, with more text behind it, sometimes more than eight
+        // bytes of it: a number ends exactly where the token does, and that
+        // blank is not taken into it.
+        std::string text = token + (i % 3 ? " 9" : "\n");
+        if (i % 5 < 2) text += "12345678 1.5 -7\n";
         double value = 0.0;
         const char* const stop = ReadDecimalNumber(text.data(), text.data() + text.size(), value);
         ASSERT_EQ(stop == text.data() + token.size(), isNumber) << token;
@@ -68,6 +71,33 @@ TEST(DecimalNumber, ScanStopsAtTheFirstCharacterOutsideTheForm)
             EXPECT_EQ(stop, nullptr) << c.text;
         else
             EXPECT_EQ(stop - text.data(), c.stop) << c.text;
+    }
+}
+
+// Digits are read eight at a time where eight bytes are there to read: every
+// run length, alignment and byte that ends a run must give what one digit at
+// a time gives, including the wrap-around of runs too long for 64 bits.
+TEST(DecimalNumber, DigitRunsAgreeWithOneDigitAtATime)
+{
+    using decimal_number_detail::AppendDigits;
+    static const char kEnds[] = {' ', '\n', '.', 'e', 'E', '+', '-', 'x', '/', ':', '\0', '\x80', '\xb9', '\xff'};
+    std::mt19937 random(5);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text(random() % 8, '#');  // where in a word the run begins
+        const std::size_t start = text.size();
+        for (std::size_t n = random() % 30; n > 0; --n) text += static_cast<char>('0' + random() % 10);
+        const std::size_t runEnd = text.size();
+        if (random() % 8 != 0) {  // else the text ends with the run
+            text += kEnds[random() % sizeof kEnds];
+            for (std::size_t n = random() % 12; n > 0; --n) text += static_cast<char>('0' + random() % 10);
+        }
+
+        std::uint64_t expected = 7;
+        for (std::size_t k = start; k < runEnd; ++k) expected = expected * 10 + static_cast<unsigned>(text[k] - '0');
+        std::uint64_t digits = 7;
+        const char* const end = AppendDigits(text.data() + start, text.data() + text.size(), digits);
+        ASSERT_EQ(end - text.data(), static_cast<std::ptrdiff_t>(runEnd)) << text;
+        ASSERT_EQ(digits, expected) << text;
     }
 }
 
