@@ -11,6 +11,7 @@
 
 #include "bench/generated_data.h"
 #include "sim/body_setup.h"
+#include "sim/large_pages.h"
 
 namespace {
 
@@ -41,6 +42,21 @@ void BM_SetupBody(benchmark::State& state)
     }
     if (body.particles.size() != particles) state.SkipWithError("the setup read a different particle count");
     ReportBytes(state, path);
+}
+
+// What any setup must pay besides parsing: fresh memory for the particles,
+// which the system hands out zeroed, written once. Not a way of reading the
+// file, so no bytes per second.
+void BM_FreshParticles(benchmark::State& state)
+{
+    const auto particles = static_cast<std::size_t>(state.range(0));
+    for (auto _ : state) {
+        std::vector<Particle> fresh;
+        fresh.reserve(particles);
+        PreferLargePages(fresh.data(), fresh.capacity() * sizeof(Particle));
+        for (std::size_t i = 0; i < particles; ++i) fresh.emplace_back().mass = 1.0;
+        benchmark::DoNotOptimize(fresh.data());
+    }
 }
 
 void BM_FromCharsScan(benchmark::State& state)
@@ -92,6 +108,7 @@ void Sizes(benchmark::internal::Benchmark* b)
 }  // namespace
 
 BENCHMARK(BM_SetupBody)->Apply(Sizes);
+BENCHMARK(BM_FreshParticles)->Apply(Sizes);
 BENCHMARK(BM_FromCharsScan)->Apply(Sizes);
 BENCHMARK(BM_IfstreamScan)->Apply(Sizes);
 
