@@ -11,6 +11,7 @@
 
 #include "bench/generated_data.h"
 #include "sim/body_setup.h"
+#include "sim/data_file.h"
 #include "sim/large_pages.h"
 
 namespace {
@@ -41,6 +42,23 @@ void BM_SetupBody(benchmark::State& state)
         benchmark::DoNotOptimize(body.totalMass);
     }
     if (body.particles.size() != particles) state.SkipWithError("the setup read a different particle count");
+    ReportBytes(state, path);
+}
+
+// The setup's own reading of the numbers, every one checked and converted as
+// the setup does it, without building anything from them.
+void BM_DataFileNumbers(benchmark::State& state)
+{
+    const std::filesystem::path& path = GeneratedDataFile(static_cast<std::size_t>(state.range(0)));
+    std::size_t numbers = 0;
+    for (auto _ : state) {
+        DataFile file(path);
+        double sum = 0.0;
+        numbers = 0;
+        for (double value = 0.0; file.Next(value); ++numbers) sum += value;
+        benchmark::DoNotOptimize(sum);
+    }
+    if (numbers != 2 * static_cast<std::size_t>(state.range(0)) + 1) state.SkipWithError("the scan stopped early");
     ReportBytes(state, path);
 }
 
@@ -108,6 +126,7 @@ void Sizes(benchmark::internal::Benchmark* b)
 }  // namespace
 
 BENCHMARK(BM_SetupBody)->Apply(Sizes);
+BENCHMARK(BM_DataFileNumbers)->Apply(Sizes);
 BENCHMARK(BM_FreshParticles)->Apply(Sizes);
 BENCHMARK(BM_FromCharsScan)->Apply(Sizes);
 BENCHMARK(BM_IfstreamScan)->Apply(Sizes);
