@@ -7,6 +7,7 @@
 
 #include "bench/generated_data.h"
 #include "sim/body_setup.h"
+#include "sim/setup_error.h"
 #include "sim/time_step.h"
 
 namespace {
@@ -31,7 +32,14 @@ void BM_StepBody(benchmark::State& state)
 {
     RigidBody body;
     SimulationSettings settings;
-    SetupBody(body, settings, "1", GeneratedDataFile(static_cast<std::size_t>(state.range(0)), Spread::InsideTheBox));
+    try {
+        SetupBody(body, settings, "1",
+                  GeneratedDataFile(static_cast<std::size_t>(state.range(0)), Spread::InsideTheBox));
+    } catch (const SetupError& error) {
+        // Ends this benchmark, not the program, so the data files are still removed.
+        state.SkipWithError(error.what());
+        return;
+    }
     body.force = {40, 25, 0};
     body.torque = {0, 0, 3};
 
