@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cfloat>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -109,13 +110,14 @@ inline const char* ReadDecimalNumber(const char* first, const char* last, double
     // The digits before and after the point as one integer, while they fit.
     std::uint64_t digits = 0;
     const char* const wholeStart = p;
+    // Counted in pointer widths: a token of 2^32 digits must not look short.
     p = AppendDigits(p, last, digits);
-    int digitCount = static_cast<int>(p - wholeStart);
-    int fractionDigits = 0;
+    std::ptrdiff_t digitCount = p - wholeStart;
+    std::ptrdiff_t fractionDigits = 0;
     if (p != last && *p == '.') {
         const char* const fractionStart = ++p;
         p = AppendDigits(p, last, digits);
-        fractionDigits = static_cast<int>(p - fractionStart);
+        fractionDigits = p - fractionStart;
         digitCount += fractionDigits;
     }
     if (digitCount == 0) return nullptr;
@@ -138,7 +140,7 @@ inline const char* ReadDecimalNumber(const char* first, const char* last, double
     // rounded product or quotient is the correctly rounded value of the text:
     // the same bits from_chars gives, by the same shortcut it takes itself.
     // Anything longer or farther from 1 goes to the library.
-    const int scale = exponent - fractionDigits;
+    const std::ptrdiff_t scale = exponent - fractionDigits;
 #if FLT_EVAL_METHOD == 0
     if (digitCount <= kMostDigitsThatFit && digits <= kLargestExactInteger && scale >= -kLargestExactPower &&
         scale <= kLargestExactPower) {
