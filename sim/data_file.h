@@ -25,6 +25,9 @@ public:
     std::size_t SizeInBytes() const { return text_.size(); }
 
 private:
+    // Kept out of Next, which runs millions of times and so stays small.
+    [[noreturn]] void Refuse(std::string_view token, bool isNumber) const;
+
     std::string shownPath_;
     std::string text_;
     std::size_t offset_ = 0;

@@ -1,7 +1,12 @@
 #include "sim/body_setup.h"
 
 #include <cmath>
+#include <fstream>
 #include <limits>
+#include <string>
+#include <thread>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +129,24 @@ TEST(SetupBody, LayoutAndTrailingTextDoNotMatter)
     EXPECT_EQ(lines.body.particles.size(), 3u);
 }
 
+// A pipe has no size to plan for; it must be read to its end all the same,
+// here across several read chunks.
+TEST(SetupBody, ReadsAPipeToItsEnd)
+{
+    const TempFile folder("");
+    const std::filesystem::path pipe = folder.folder() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::string contents = "30000\n";
+    for (int i = 0; i < 30000; ++i) contents += std::to_string(i % 97) + ".25 " + std::to_string(i % 89) + "\n";
+    Built s;
+    {
+        std::jthread writer([&] { std::ofstream(pipe, std::ios::binary) << contents; });
+        SetupBody(s.body, s.settings, "1", pipe);
+    }
+    EXPECT_EQ(s.body, BuildFrom(contents).body);
+    EXPECT_EQ(s.body.particles.size(), 30000u);
+}
+
 TEST(SetupBody, MassWeightedMeanUsesOneReciprocal)
 {
     const Built s = BuildFrom("3  0.1 0.7  2.3 0.2  1.9 1.3");
@@ -225,4 +248,49 @@ TEST(SetupBody, TinyValuesUnderflowLikeAStreamWould)
     const Built s = BuildFrom("1 1e-400 -4.9e-324");
     EXPECT_EQ(s.body.position.x, 0.0);
     EXPECT_EQ(s.body.position.y, -4.9e-324);
+}
+
+// Whole messages, word for word: the faster paths through the file must not
+// change a single character of what the user reads.
+TEST(SetupBody, MessagesWordForWord)
+{
+    struct Case {
+        const char* contents;
+        const char* density;
+        const char* afterPath;
+    };
+    for (const Case& c : {
+             Case{"2\n1 2\n3 4x\n", "1",
+                  "\", line 3: \"4x\" is not a number (expected a decimal number such as 12, -3.5 or 1e-2)"},
+             Case{"1 0\n\n 1e999", "1", "\", line 3: \"1e999\" is too large"},
+             Case{"\n\n2.5 0 0 1 1", "1", "\", line 3: the particle count \"2.5\" is not a whole number of at least 1"},
+             Case{" \r\n", "1", "\" holds no numbers: it must start with the particle count"},
+             Case{"3 1 2 3", "1", "\": the count asks for 3 particles (6 coordinates) but the file holds 3 coordinates after it"},
+             Case{"2 1e300 0 -1e300 0", "1",
+                  "\" with density \"1\": the body's mass or inertia is out of range; use smaller coordinates or a "
+                  "density nearer 1"},
+         }) {
+        const std::string message = ExpectRefused(c.contents, c.density);
+        const std::string prefix = "data file \"";
+        ASSERT_EQ(message.rfind(prefix, 0), 0u) << message;
+        EXPECT_EQ(message.substr(message.find('"', prefix.size())), c.afterPath) << message;
+    }
+
+    Built s;
+    const TempFile folder("");
+    const std::filesystem::path absent = folder.folder() / "absent.txt";
+    try {
+        SetupBody(s.body, s.settings, "1", absent);
+        FAIL();
+    } catch (const SetupError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "cannot open data file \"" + absent.string() + "\": No such file or directory");
+    }
+    try {
+        SetupBody(s.body, s.settings, "1", folder.folder());
+        FAIL();
+    } catch (const SetupError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "cannot read data file \"" + folder.folder().string() + "\": Is a directory");
+    }
 }

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the release preset and runs every benchmark program:
+#   bench/run.sh [Google Benchmark options, e.g. --benchmark_filter=Setup]
+# Without options each benchmark runs five times and reports mean, median and
+# spread, since single runs on a busy two-core machine vary by a third. Run it
+# on an otherwise idle machine; compare CPU times, which waiting does not inflate.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+options=("$@")
+if [ ${#options[@]} -eq 0 ]; then
+    options=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
+fi
+
+cmake --workflow --preset release
+for program in bench_setup bench_step bench_memory; do
+    echo "== $program"
+    "build/release/bench/$program" "${options[@]}"
+done
