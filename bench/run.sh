@@ -13,7 +13,7 @@ if [ ${#options[@]} -eq 0 ]; then
 fi
 
 cmake --workflow --preset release
-for program in bench_setup bench_step bench_memory; do
+for program in bench_setup bench_step bench_memory bench_draw; do
     echo "== $program"
     "build/release/bench/$program" "${options[@]}"
 done

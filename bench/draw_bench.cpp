@@ -1,0 +1,90 @@
+// The cost of a frame: a clearing redraw of bodies of growing size on the
+// default 879 × 552 picture, and a whole tick (step, then clearing redraw),
+// which must stay well under the timer's 50 ms period.
+#include <cstdlib>
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include "bench/generated_data.h"
+#include "sim/body_setup.h"
+#include "sim/setup_error.h"
+#include "sim/time_step.h"
+#include "ui/image_canvas.h"
+#include "ui/scene.h"
+
+namespace {
+
+constexpr int kWidth = 879;
+constexpr int kHeight = 552;
+
+struct Scene {
+    RigidBody body;
+    SimulationSettings settings;
+};
+
+// The default body for 8 particles, a generated one inside the picture else.
+bool Load(benchmark::State& state, Scene& scene)
+{
+    const auto particles = static_cast<std::size_t>(state.range(0));
+    try {
+        SetupBody(scene.body, scene.settings, "1",
+                  particles == 8 ? std::filesystem::path(RBD_SOURCE_DIR "/data.txt")
+                                 : GeneratedDataFile(particles, Spread::InsideTheBox));
+        return true;
+    } catch (const SetupError& error) {
+        state.SkipWithError(error.what());
+        return false;
+    }
+}
+
+void BM_DrawSceneClearing(benchmark::State& state)
+{
+    Scene scene;
+    if (!Load(state, scene)) return;
+    ImageCanvas canvas(kWidth, kHeight);
+    for (auto _ : state) {
+        DrawScene(canvas, scene.body, scene.settings, 1.0);
+        benchmark::DoNotOptimize(canvas.Image().constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_Tick(benchmark::State& state)
+{
+    Scene scene;
+    if (!Load(state, scene)) return;
+    scene.body.force = {40, 25, 0};
+    scene.body.torque = {0, 0, 3};
+    const RigidBody fresh = scene.body;
+    ImageCanvas canvas(kWidth, kHeight);
+    int steps = 0;
+    for (auto _ : state) {
+        StepBody(scene.body, scene.settings, 0.2, kWidth, kHeight);
+        DrawScene(canvas, scene.body, scene.settings, 1.0);
+        benchmark::DoNotOptimize(canvas.Image().constBits());
+        // Back to the start now and then, before the spin grows without bound.
+        if (++steps == 500) {
+            state.PauseTiming();
+            scene.body = fresh;
+            steps = 0;
+            state.ResumeTiming();
+        }
+    }
+}
+
+BENCHMARK(BM_DrawSceneClearing)->Arg(8)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tick)->Arg(8)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Text needs a font database, which needs a GUI application; no display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
