@@ -9,23 +9,11 @@ program=$(realpath "$1")
 seconds=${2:-10}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 
-work=$(mktemp -d)
-cleanup() {
-    kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$source_dir/tests/e2e/virtual_display.sh"
 
 (cd "$work" && exec "$program" --data "$source_dir/data.txt" --record "$work/session.txt") >/dev/null 2>&1 &
 app_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rigid Body Dynamics$' | head -n1)
+window=$(find_window)
 sleep 0.5
 
 # The clock runs between the two clicks' returns: a tick or so of click

@@ -9,25 +9,13 @@ set -euo pipefail
 program=$1
 data=$2
 
-work=$(mktemp -d)
-cleanup() {
-    kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/virtual_display.sh"
 
 cp "$data" "$work/data.txt"
 (cd "$work" && exec "$program" --record session.txt) >"$work/app.log" 2>&1 &
 app_pid=$!
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rigid Body Dynamics$' | head -n1)
+window=$(find_window)
 [ -n "$window" ] || { echo "FAIL: no window captioned Rigid Body Dynamics"; exit 1; }
 sleep 0.5
 
