@@ -7,8 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/generated_data.h"
-#include "sim/body_setup.h"
-#include "sim/setup_error.h"
+#include "bench/setup_or_skip.h"
 #include "sim/time_step.h"
 #include "ui/image_canvas.h"
 #include "ui/scene.h"
@@ -27,15 +26,9 @@ struct Scene {
 bool Load(benchmark::State& state, Scene& scene)
 {
     const auto particles = static_cast<std::size_t>(state.range(0));
-    try {
-        SetupBody(scene.body, scene.settings, "1",
-                  particles == 8 ? std::filesystem::path(RBD_SOURCE_DIR "/data.txt")
-                                 : GeneratedDataFile(particles, Spread::InsideTheBox));
-        return true;
-    } catch (const SetupError& error) {
-        state.SkipWithError(error.what());
-        return false;
-    }
+    return SetupOrSkip(state, scene.body, scene.settings,
+                       particles == 8 ? std::filesystem::path(RBD_SOURCE_DIR "/data.txt")
+                                      : GeneratedDataFile(particles, Spread::InsideTheBox));
 }
 
 void BM_DrawSceneClearing(benchmark::State& state)

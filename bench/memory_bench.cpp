@@ -12,8 +12,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/generated_data.h"
+#include "bench/setup_or_skip.h"
 #include "sim/body_setup.h"
-#include "sim/setup_error.h"
 
 namespace {
 
@@ -32,15 +32,9 @@ void BM_SetupPeakMemory(benchmark::State& state)
     const double before = PeakResidentBytes();
     RigidBody body;
     SimulationSettings settings;
-    try {
-        for (auto _ : state) {
-            SetupBody(body, settings, "1", path);
-            benchmark::DoNotOptimize(body.totalMass);
-        }
-    } catch (const SetupError& error) {
-        // Ends this benchmark, not the program, so the data file is still removed.
-        state.SkipWithError(error.what());
-        return;
+    for (auto _ : state) {
+        if (!SetupOrSkip(state, body, settings, path)) return;
+        benchmark::DoNotOptimize(body.totalMass);
     }
     const double after = PeakResidentBytes();
     state.counters["file_MiB"] = static_cast<double>(std::filesystem::file_size(path)) / kMiB;

@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/generated_data.h"
+#include "bench/setup_or_skip.h"
 #include "sim/body_setup.h"
 #include "sim/data_file.h"
 #include "sim/large_pages.h"
@@ -40,15 +41,9 @@ void BM_SetupBody(benchmark::State& state)
     const std::filesystem::path& path = GeneratedDataFile(particles);
     RigidBody body;
     SimulationSettings settings;
-    try {
-        for (auto _ : state) {
-            SetupBody(body, settings, "1", path);
-            benchmark::DoNotOptimize(body.totalMass);
-        }
-    } catch (const SetupError& error) {
-        // Ends this benchmark, not the program, so the data files are still removed.
-        state.SkipWithError(error.what());
-        return;
+    for (auto _ : state) {
+        if (!SetupOrSkip(state, body, settings, path)) return;
+        benchmark::DoNotOptimize(body.totalMass);
     }
     if (body.particles.size() != particles) state.SkipWithError("the setup read a different particle count");
     ReportBytes(state, path);

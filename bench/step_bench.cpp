@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/generated_data.h"
+#include "bench/setup_or_skip.h"
 #include "sim/body_setup.h"
-#include "sim/setup_error.h"
 #include "sim/time_step.h"
 
 namespace {
@@ -32,14 +32,9 @@ void BM_StepBody(benchmark::State& state)
 {
     RigidBody body;
     SimulationSettings settings;
-    try {
-        SetupBody(body, settings, "1",
-                  GeneratedDataFile(static_cast<std::size_t>(state.range(0)), Spread::InsideTheBox));
-    } catch (const SetupError& error) {
-        // Ends this benchmark, not the program, so the data files are still removed.
-        state.SkipWithError(error.what());
+    if (!SetupOrSkip(state, body, settings,
+                     GeneratedDataFile(static_cast<std::size_t>(state.range(0)), Spread::InsideTheBox)))
         return;
-    }
     body.force = {40, 25, 0};
     body.torque = {0, 0, 3};
 

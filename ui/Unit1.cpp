@@ -103,8 +103,7 @@ void TForm1::Button3Click()
 void TForm1::Timer1Timer()
 {
     emit EventReached(ScriptCommand::Event(Kind::Tick));
-    StepBody(simulation_.body, simulation_.settings, kStepLength, Image1->width(), Image1->height());
-    Redraw(1.0);
+    StepAndRedraw();
 }
 
 void TForm1::Edit1Change()
@@ -117,8 +116,7 @@ void TForm1::StepWhileHalted()
 {
     emit EventReached(ScriptCommand::Event(Kind::Step));
     if (Running()) return;
-    StepBody(simulation_.body, simulation_.settings, kStepLength, Image1->width(), Image1->height());
-    Redraw(1.0);
+    StepAndRedraw();
 }
 
 void TForm1::Reload()
@@ -174,6 +172,12 @@ void TForm1::StopAndRebuild()
 {
     Timer1->stop();
     if (!TrySetupBody(dataFile_)) return;
+    Redraw(1.0);
+}
+
+void TForm1::StepAndRedraw()
+{
+    StepBody(simulation_.body, simulation_.settings, kStepLength, Image1->width(), Image1->height());
     Redraw(1.0);
 }
 

@@ -79,6 +79,8 @@ private:
     bool TrySetupBody(const std::filesystem::path& dataFile);
     // The timer stopped, then a setup and, unless it was refused, a redraw.
     void StopAndRebuild();
+    // What a tick and a single step share: one step of 0.2, a clearing redraw.
+    void StepAndRedraw();
     void Redraw(double clear);
 
     SimulationContext simulation_;
