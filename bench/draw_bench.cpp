@@ -10,7 +10,7 @@
 #include "bench/setup_or_skip.h"
 #include "sim/time_step.h"
 #include "ui/image_canvas.h"
-#include "ui/scene.h"
+#include "session/scene.h"
 
 namespace {
 

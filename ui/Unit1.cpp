@@ -14,7 +14,7 @@
 #include "sim/setup_error.h"
 #include "sim/time_step.h"
 #include "ui/image_view.h"
-#include "ui/scene.h"
+#include "session/scene.h"
 
 TForm1* Form1 = nullptr;
 

@@ -6,8 +6,8 @@
 
 #include <QWidget>
 
-#include "ui/script.h"
-#include "ui/simulation_context.h"
+#include "session/script.h"
+#include "session/simulation_context.h"
 
 class ImageView;
 class QLabel;

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPoint>
 
-#include "ui/canvas.h"
+#include "session/canvas.h"
 #include "ui/disc_stamp.h"
 
 // The retained picture of the drawing area, painted with QPainter: solid black

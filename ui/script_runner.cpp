@@ -7,7 +7,7 @@
 
 #include "ui/Unit1.h"
 #include "ui/image_view.h"
-#include "ui/state_json.h"
+#include "session/state_json.h"
 
 namespace {
 

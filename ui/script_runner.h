@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "ui/script.h"
+#include "session/script.h"
 
 // Replays a script through the window's own handlers, on whatever platform Qt
 // runs (offscreen for scripted runs). `state` lines go to `out`; the messages

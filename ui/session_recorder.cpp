@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ui/image_view.h"
-#include "ui/script_line.h"
+#include "session/script_line.h"
 
 SessionRecorder::SessionRecorder(TForm1& form, ErrorReporter reportError)
     : form_(form), reportError_(std::move(reportError))

@@ -12,7 +12,7 @@
 
 #include "tests/fuzz/check.h"
 #include "ui/image_canvas.h"
-#include "ui/scene.h"
+#include "session/scene.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "tests/fuzz/check.h"
-#include "ui/vector_text.h"
+#include "session/vector_text.h"
 
 namespace {
 

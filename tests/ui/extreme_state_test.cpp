@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "sim/time_step.h"
-#include "tests/ui/recording_canvas.h"
+#include "tests/session/recording_canvas.h"
 #include "ui/image_canvas.h"
-#include "ui/mouse_push.h"
-#include "ui/scene.h"
-#include "ui/state_json.h"
-#include "ui/vector_text.h"
+#include "session/mouse_push.h"
+#include "session/scene.h"
+#include "session/state_json.h"
+#include "session/vector_text.h"
 
 namespace {
 

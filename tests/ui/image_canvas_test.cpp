@@ -6,7 +6,7 @@
 
 #include "sim/body_setup.h"
 #include "ui/disc_stamp.h"
-#include "ui/scene.h"
+#include "session/scene.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include "sim/setup_error.h"
 #include "sim/time_step.h"
 #include "tests/test_files.h"
-#include "tests/ui/recording_canvas.h"
-#include "ui/scene.h"
-#include "ui/state_json.h"
+#include "tests/session/recording_canvas.h"
+#include "session/scene.h"
+#include "session/state_json.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "tests/test_files.h"
 #include "ui/image_view.h"
 #include "ui/script_runner.h"
-#include "ui/state_json.h"
+#include "session/state_json.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "ui/state_json.h"
+#include "session/state_json.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
 
-#include "ui/scene.h"
+#include "session/scene.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/mouse_push.h"
+#include "session/mouse_push.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/recording_canvas.h"
+#include "tests/session/recording_canvas.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sim/rigid_body.h"
-#include "ui/mouse_push.h"
+#include "session/mouse_push.h"
 
 // Everything the window's handlers act on, in one place, so that tests and
 // scripted runs can hold as many independent simulations as they like.

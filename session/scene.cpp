@@ -1,9 +1,9 @@
-#include "ui/scene.h"
+#include "session/scene.h"
 
 #include <cmath>
 
-#include "ui/pixel.h"
-#include "ui/vector_text.h"
+#include "session/pixel.h"
+#include "session/vector_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/script_line.h"
+#include "session/script_line.h"
 
 #include <climits>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/canvas.h"
+#include "session/canvas.h"
 
 // Writes down every call, so a test can check exactly what was drawn.
 class RecordingCanvas : public Canvas {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/simulation_context.h"
+#include "session/simulation_context.h"
 
 // The whole state of a simulation as one line of JSON: the run state, the
 // settings, every field of the body, the drag, the three text lines and the

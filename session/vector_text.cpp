@@ -1,4 +1,4 @@
-#include "ui/vector_text.h"
+#include "session/vector_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ui/scene.h"
+#include "session/scene.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/recording_canvas.h"
+#include "tests/session/recording_canvas.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "sim/rigid_body.h"
-#include "ui/canvas.h"
+#include "session/canvas.h"
 
 // The integer corners handed to Canvas::Ellipse: (x1, y1) the box's bottom-left
 // on screen, (x2, y2) its top-right.

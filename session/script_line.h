@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/script.h"
+#include "session/script.h"
 
 // A command that no script line can hold, such as a density text with a line
 // break in it; the message says which and why.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sim/rigid_body.h"
-#include "ui/canvas.h"
+#include "session/canvas.h"
 
 // A grab between a press and its release; every field is −1 when idle.
 struct DragState {

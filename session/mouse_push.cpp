@@ -1,11 +1,11 @@
-#include "ui/mouse_push.h"
+#include "session/mouse_push.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
-#include "ui/pixel.h"
-#include "ui/scene.h"
+#include "session/pixel.h"
+#include "session/scene.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/script.h"
+#include "session/script.h"
 
 #include <charconv>
 #include <climits>
