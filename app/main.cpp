@@ -28,10 +28,7 @@ bool NeedsNoDisplay(int argc, char** argv)
     return false;
 }
 
-bool HasDisplay()
-{
-    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-}
+bool HasDisplay() { return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"); }
 
 int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, const QString& framesFolder)
 {
@@ -41,8 +38,8 @@ int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, co
                                           : (file.setFileName(name), file.open(QIODevice::ReadOnly));
     const QByteArray script = opened ? file.readAll() : QByteArray();
     if (!opened || file.error() != QFileDevice::NoError) {
-        std::cerr << "rigid-body: cannot read the script '" << name.toStdString() << "': "
-                  << file.errorString().toStdString() << '\n';
+        std::cerr << "rigid-body: cannot read the script '" << name.toStdString()
+                  << "': " << file.errorString().toStdString() << '\n';
         return kUsageError;
     }
     try {
@@ -81,13 +78,13 @@ int main(int argc, char** argv)
     Application::setApplicationVersion(QStringLiteral(RBD_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Rigid Body Dynamics: a flat cluster of spheres moving under the rigid-body equations.\n"
-        "Without --script, opens the window. Its keys:\n"
-        "  Ctrl+Right  one time step, while halted\n"
-        "  Ctrl+R      reload the data file\n"
-        "  Ctrl+O      open another data file (or drop one on the window)\n"
-        "  Ctrl+S      save the picture as a PNG"));
+    parser.setApplicationDescription(
+        QStringLiteral("Rigid Body Dynamics: a flat cluster of spheres moving under the rigid-body equations.\n"
+                       "Without --script, opens the window. Its keys:\n"
+                       "  Ctrl+Right  one time step, while halted\n"
+                       "  Ctrl+R      reload the data file\n"
+                       "  Ctrl+O      open another data file (or drop one on the window)\n"
+                       "  Ctrl+S      save the picture as a PNG"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption scriptOption(QStringLiteral("script"),
@@ -118,7 +115,8 @@ int main(int argc, char** argv)
         std::cerr << "rigid-body: --record goes with the window, not with --script\n";
         return kUsageError;
     }
-    if (parser.isSet(scriptOption)) return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption));
+    if (parser.isSet(scriptOption))
+        return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption));
 
     try {
         TForm1 window(dataFile, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });

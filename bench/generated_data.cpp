@@ -15,8 +15,7 @@ namespace {
 
 class ScratchFolder {
 public:
-    ScratchFolder()
-        : path_(std::filesystem::temp_directory_path() / ("rbd-bench-" + std::to_string(::getpid())))
+    ScratchFolder() : path_(std::filesystem::temp_directory_path() / ("rbd-bench-" + std::to_string(::getpid())))
     {
         std::filesystem::create_directories(path_);
     }

@@ -40,8 +40,7 @@ void BM_SetupPeakMemory(benchmark::State& state)
     state.counters["file_MiB"] = static_cast<double>(std::filesystem::file_size(path)) / kMiB;
     state.counters["baseline_peak_rss_MiB"] = before / kMiB;
     state.counters["peak_rss_growth_MiB"] = (after - before) / kMiB;
-    state.counters["particles_MiB"] =
-        static_cast<double>(body.particles.capacity() * sizeof(Particle)) / kMiB;
+    state.counters["particles_MiB"] = static_cast<double>(body.particles.capacity() * sizeof(Particle)) / kMiB;
     state.counters["bytes_per_particle"] = static_cast<double>(sizeof(Particle));
 }
 

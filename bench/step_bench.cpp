@@ -24,8 +24,8 @@ bool IsFinite(const RigidBody& body)
 {
     const Quaternion& q = body.orientation;
     return std::isfinite(q.w) && std::isfinite(q.x) && std::isfinite(q.y) && std::isfinite(q.z) &&
-           std::isfinite(body.position.x) && std::isfinite(body.position.y) &&
-           std::isfinite(body.angularVelocity.z) && std::isfinite(body.linearVelocity.x);
+           std::isfinite(body.position.x) && std::isfinite(body.position.y) && std::isfinite(body.angularVelocity.z) &&
+           std::isfinite(body.linearVelocity.x);
 }
 
 void BM_StepBody(benchmark::State& state)

@@ -67,16 +67,17 @@ inline Matrix3 Multiply(Matrix3 a, Matrix3 b)
 {
     Matrix3 result;
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
-            result(r, c) = a(r, 0) * b(0, c) + a(r, 1) * b(1, c) + a(r, 2) * b(2, c);
+        for (int c = 0; c < 3; ++c) result(r, c) = a(r, 0) * b(0, c) + a(r, 1) * b(1, c) + a(r, 2) * b(2, c);
     return result;
 }
 
 inline Vector3 Multiply(Matrix3 a, Vector3 v)
 {
-    return {a(0, 0) * v.x + a(0, 1) * v.y + a(0, 2) * v.z,
-            a(1, 0) * v.x + a(1, 1) * v.y + a(1, 2) * v.z,
-            a(2, 0) * v.x + a(2, 1) * v.y + a(2, 2) * v.z};
+    return {
+        a(0, 0) * v.x + a(0, 1) * v.y + a(0, 2) * v.z,
+        a(1, 0) * v.x + a(1, 1) * v.y + a(1, 2) * v.z,
+        a(2, 0) * v.x + a(2, 1) * v.y + a(2, 2) * v.z,
+    };
 }
 
 // Adjugate times 1/det, with no pivoting and no test of det: a singular

@@ -13,8 +13,8 @@ constexpr int kTextTops[3] = {10, 30, 50};
 
 }  // namespace
 
-std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position, const Matrix3& rotation,
-                                      double scale, int height)
+std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position, const Matrix3& rotation, double scale,
+                                      int height)
 {
     const Vector3 w = Multiply(rotation, particle.centerOfMass);
     const long double r = particle.radius;
@@ -32,8 +32,7 @@ std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position
     return EllipseBox{*x1, *y1, *x2, *y2};
 }
 
-void DrawParticle(Canvas& canvas, const Particle& particle, Vector3 position, const Matrix3& rotation,
-                  double scale)
+void DrawParticle(Canvas& canvas, const Particle& particle, Vector3 position, const Matrix3& rotation, double scale)
 {
     canvas.SetBrushColor(kBlue);
     if (const auto box = ParticleBox(particle, position, rotation, scale, canvas.Height()))

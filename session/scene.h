@@ -21,11 +21,10 @@ struct EllipseBox {
 // The disc of a particle of a body at position and rotation, on a picture
 // `height` pixels high. Nothing when a corner is not finite or its truncation
 // would not fit an int: such a disc lies far outside any picture.
-std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position, const Matrix3& rotation,
-                                      double scale, int height);
+std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position, const Matrix3& rotation, double scale,
+                                      int height);
 
-void DrawParticle(Canvas& canvas, const Particle& particle, Vector3 position, const Matrix3& rotation,
-                  double scale);
+void DrawParticle(Canvas& canvas, const Particle& particle, Vector3 position, const Matrix3& rotation, double scale);
 
 // The three lines of the text block: force, linear velocity, acceleration.
 std::array<std::string, 3> SceneText(const RigidBody& body);

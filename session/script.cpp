@@ -72,7 +72,8 @@ public:
             command.kind = frame ? ScriptCommand::Kind::Frame : ScriptCommand::Kind::Open;
             command.text = std::string(Trim(afterWord));
             if (command.text.empty())
-                Fail(frame ? "'frame' takes the path of the PNG file to write" : "'open' takes the path of a data file");
+                Fail(frame ? "'frame' takes the path of the PNG file to write"
+                           : "'open' takes the path of a data file");
             return command;
         }
 

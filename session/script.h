@@ -11,11 +11,11 @@ struct ScriptCommand {
     enum class Kind { Size, Density, StartStop, Tick, Press, Release, Step, Reload, Open, State, Frame };
 
     Kind kind = Kind::State;
-    int line = 0;        // 1-based, in the script
-    int x = 0;           // size: width; press, release: pixel column
-    int y = 0;           // size: height; press, release: pixel row
-    long long count = 1; // tick: timer periods
-    std::string text;    // density: the box's text; open: the data file; frame: the PNG's path
+    int line = 0;         // 1-based, in the script
+    int x = 0;            // size: width; press, release: pixel column
+    int y = 0;            // size: height; press, release: pixel row
+    long long count = 1;  // tick: timer periods
+    std::string text;     // density: the box's text; open: the data file; frame: the PNG's path
 
     friend bool operator==(const ScriptCommand&, const ScriptCommand&) = default;
 

@@ -43,20 +43,25 @@ std::string ScriptLine(const ScriptCommand& command)
     case Kind::Density:
         CheckFitsOneLine("the density text", command.text);
         return "density " + command.text;
-    case Kind::StartStop: return "startstop";
+    case Kind::StartStop:
+        return "startstop";
     case Kind::Tick:
         if (command.count < 0 || command.count > kMostTicksAtOnce)
-            throw UnwritableCommand("a tick count of " + std::to_string(command.count) +
-                                    " is outside 0 to 1000000000");
+            throw UnwritableCommand("a tick count of " + std::to_string(command.count) + " is outside 0 to 1000000000");
         return command.count == 1 ? "tick" : "tick " + std::to_string(command.count);
-    case Kind::Press: return Pixel("press", command.x, command.y);
-    case Kind::Release: return Pixel("release", command.x, command.y);
-    case Kind::Step: return "step";
-    case Kind::Reload: return "reload";
+    case Kind::Press:
+        return Pixel("press", command.x, command.y);
+    case Kind::Release:
+        return Pixel("release", command.x, command.y);
+    case Kind::Step:
+        return "step";
+    case Kind::Reload:
+        return "reload";
     case Kind::Open:
         CheckIsPath("the data file's path", command.text);
         return "open " + command.text;
-    case Kind::State: return "state";
+    case Kind::State:
+        return "state";
     case Kind::Frame:
         CheckIsPath("the picture's path", command.text);
         return "frame " + command.text;

@@ -142,9 +142,9 @@ std::string StateJson(const SimulationContext& simulation, bool running, int hei
     const DragState& drag = simulation.drag;
     json.Key("drag");
     json.Open('{');
-    for (auto [name, value] : {std::pair{"startX", drag.startX}, std::pair{"endX", drag.endX},
-                               std::pair{"startY", drag.startY}, std::pair{"endY", drag.endY},
-                               std::pair{"particleIndex", drag.particleIndex}}) {
+    for (auto [name, value] :
+         {std::pair{"startX", drag.startX}, std::pair{"endX", drag.endX}, std::pair{"startY", drag.startY},
+          std::pair{"endY", drag.endY}, std::pair{"particleIndex", drag.particleIndex}}) {
         json.Key(name);
         json.Integer(value);
     }

@@ -23,8 +23,7 @@ std::string CountText(double count)
 double ReadParticleCount(DataFile& file)
 {
     double count = 0.0;
-    if (!file.Next(count))
-        throw SetupError(file.Where() + " holds no numbers: it must start with the particle count");
+    if (!file.Next(count)) throw SetupError(file.Where() + " holds no numbers: it must start with the particle count");
     if (!(count >= 1.0 && count == std::floor(count)))
         throw SetupError(file.Where(file.Line()) + ": the particle count " + QuoteToken(file.LastToken()) +
                          " is not a whole number of at least 1");
@@ -50,8 +49,8 @@ void ReadParticles(DataFile& file, double count, double density, RigidBody& buil
         if (!gotX || !file.Next(y)) {
             const std::size_t found = 2 * i + (gotX ? 1 : 0);
             throw SetupError(file.Where() + ": the count asks for " + CountText(count) + " particles (" +
-                             CountText(2 * count) + " coordinates) but the file holds " +
-                             std::to_string(found) + " coordinates after it");
+                             CountText(2 * count) + " coordinates) but the file holds " + std::to_string(found) +
+                             " coordinates after it");
         }
         // Filled before it is stored: emplace_back() would zero all 112 bytes
         // first, and InitParticle writes every one of them anyway.

@@ -24,18 +24,18 @@ struct Particle {
 struct RigidBody {
     std::vector<Particle> particles;
     double totalMass = 0.0;
-    Matrix3 bodyInertia;         // about the centre of mass, body frame
+    Matrix3 bodyInertia;  // about the centre of mass, body frame
     Matrix3 bodyInertiaInverse;
-    Vector3 position;            // centre of mass, world frame
-    Quaternion orientation;      // never normalised in place
+    Vector3 position;        // centre of mass, world frame
+    Quaternion orientation;  // never normalised in place
     Vector3 linearMomentum;
-    Vector3 angularMomentum;     // world frame
+    Vector3 angularMomentum;              // world frame
     Matrix3 inverseInertia = Identity();  // world frame
     Matrix3 rotation = Identity();        // body → world, from the normalised orientation
     Vector3 linearVelocity;
-    Vector3 angularVelocity;     // world frame
-    Vector3 force;               // accumulated: persists from step to step
-    Vector3 torque;              // accumulated, about the centre of mass
+    Vector3 angularVelocity;  // world frame
+    Vector3 force;            // accumulated: persists from step to step
+    Vector3 torque;           // accumulated, about the centre of mass
 
     friend bool operator==(const RigidBody&, const RigidBody&) = default;
 };

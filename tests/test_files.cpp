@@ -24,6 +24,6 @@ TempFile::~TempFile()
 
 void TempFile::Rewrite(std::string_view contents) const
 {
-    std::ofstream(path_, std::ios::binary | std::ios::trunc).write(contents.data(),
-                                                                   static_cast<std::streamsize>(contents.size()));
+    std::ofstream(path_, std::ios::binary | std::ios::trunc)
+        .write(contents.data(), static_cast<std::streamsize>(contents.size()));
 }

@@ -6,8 +6,7 @@
 #include "ui/Unit1.h"
 #include "ui/file_drop.h"
 
-DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
-    : form_(form), choose_(std::move(choose))
+DesktopActions::DesktopActions(TForm1& form, FileChooser choose) : form_(form), choose_(std::move(choose))
 {
     auto shortcut = [&](QKeyCombination keys, auto action) {
         connect(new QShortcut(QKeySequence(keys), &form), &QShortcut::activated, this, action);

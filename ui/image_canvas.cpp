@@ -25,8 +25,7 @@ public:
 
 }  // namespace
 
-ImageCanvas::ImageCanvas(int width, int height)
-    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
+ImageCanvas::ImageCanvas(int width, int height) : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
 {
     image_.fill(Qt::white);
 }
@@ -41,7 +40,8 @@ QFont ImageCanvas::Font()
 
 void ImageCanvas::FillRect(Rect rect)
 {
-    const QRect area = QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)).intersected(image_.rect());
+    const QRect area =
+        QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)).intersected(image_.rect());
     if (area.isEmpty()) return;
     CanvasPainter(image_).fillRect(area, ToQColor(brush_));
 }

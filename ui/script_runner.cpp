@@ -36,22 +36,40 @@ public:
         line_ = command.line;
         using Kind = ScriptCommand::Kind;
         switch (command.kind) {
-        case Kind::Size: form_.resize(command.x, command.y); break;
-        case Kind::Density: form_.Edit1->setText(QString::fromStdString(command.text)); break;
-        case Kind::StartStop: form_.Button3Click(); break;
+        case Kind::Size:
+            form_.resize(command.x, command.y);
+            break;
+        case Kind::Density:
+            form_.Edit1->setText(QString::fromStdString(command.text));
+            break;
+        case Kind::StartStop:
+            form_.Button3Click();
+            break;
         case Kind::Tick:
             // A halted timer delivers no ticks, however many periods pass.
             for (long long i = 0; i < command.count && form_.Running(); ++i) form_.Timer1Timer();
             break;
-        case Kind::Press: form_.Image1MouseDown(command.x, command.y); break;
-        case Kind::Release: form_.Image1MouseUp(command.x, command.y); break;
-        case Kind::Step: form_.StepWhileHalted(); break;
-        case Kind::Reload: form_.Reload(); break;
-        case Kind::Open: form_.OpenDataFile(command.text); break;
+        case Kind::Press:
+            form_.Image1MouseDown(command.x, command.y);
+            break;
+        case Kind::Release:
+            form_.Image1MouseUp(command.x, command.y);
+            break;
+        case Kind::Step:
+            form_.StepWhileHalted();
+            break;
+        case Kind::Reload:
+            form_.Reload();
+            break;
+        case Kind::Open:
+            form_.OpenDataFile(command.text);
+            break;
         case Kind::State:
             out_ << StateJson(form_.Simulation(), form_.Running(), form_.Image1->height()) << '\n' << std::flush;
             break;
-        case Kind::Frame: Save(QString::fromStdString(command.text)); break;
+        case Kind::Frame:
+            Save(QString::fromStdString(command.text));
+            break;
         }
     }
 

@@ -19,7 +19,8 @@ std::string Header(const std::filesystem::path& dataFile)
     std::error_code noWorkingFolder;
     const std::filesystem::path absolute = std::filesystem::absolute(dataFile, noWorkingFolder);
     std::string name = (noWorkingFolder ? dataFile : absolute).string();
-    std::replace_if(name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, '?');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, '?');
     return "# Rigid Body Dynamics session on the data file " + name + " (replay it with --data and that file)";
 }
 

@@ -77,15 +77,14 @@ void CheckBuiltAtRest(const RigidBody& body, const SimulationSettings& settings)
     Check(settings.scale == 3.0, "the scale is left alone");
     Check(settings.particleCount >= 1 && settings.particleCount == std::floor(settings.particleCount),
           "the particle count is a whole number of at least 1");
-    Check(static_cast<double>(body.particles.size()) == settings.particleCount,
-          "one particle for each counted");
+    Check(static_cast<double>(body.particles.size()) == settings.particleCount, "one particle for each counted");
     Check(std::isfinite(body.totalMass) && body.totalMass > 0, "the total mass is finite and positive");
     Check(IsFinite(body.position), "the centre of mass is finite");
     Check(IsFinite(body.bodyInertia), "the body inertia is finite");
     Check(IsFinite(body.bodyInertiaInverse), "the inverse body inertia is finite");
     Check(body.orientation == Quaternion{1, 0, 0, 0}, "the orientation starts at identity");
-    for (Vector3 v : {body.linearMomentum, body.angularMomentum, body.linearVelocity, body.angularVelocity,
-                      body.force, body.torque})
+    for (Vector3 v : {body.linearMomentum, body.angularMomentum, body.linearVelocity, body.angularVelocity, body.force,
+                      body.torque})
         Check(v == ZeroVector(), "momenta, velocities, force and torque start at zero");
     Check(body.rotation == Identity(), "the rotation starts at identity");
     Check(body.inverseInertia == Identity(), "the world inverse inertia starts at identity");

@@ -22,13 +22,16 @@ namespace {
 double Number(FuzzedDataProvider& input)
 {
     switch (input.ConsumeIntegralInRange(0, 4)) {
-    case 0: return input.ConsumeIntegralInRange(-64, 64) / 4.0;
-    case 1: return input.ConsumeFloatingPointInRange(-1e3, 1e3);
+    case 0:
+        return input.ConsumeIntegralInRange(-64, 64) / 4.0;
+    case 1:
+        return input.ConsumeFloatingPointInRange(-1e3, 1e3);
     case 2: {
         const double fraction = input.ConsumeFloatingPointInRange(-1.0, 1.0);
         return std::ldexp(fraction, input.ConsumeIntegralInRange(-40, 40));
     }
-    case 3: return input.ConsumeFloatingPoint<double>();
+    case 3:
+        return input.ConsumeFloatingPoint<double>();
     default: {
         const std::uint64_t bits = input.ConsumeIntegral<std::uint64_t>();
         double value = 0.0;

@@ -17,10 +17,7 @@ Matrix3 Diagonal(double a, double b, double c)
     return m;
 }
 
-Matrix3 Sample()
-{
-    return Matrix3{{2.0, -1.0, 0.5, 0.25, 3.0, 1.0, -0.75, 0.5, 4.0}};
-}
+Matrix3 Sample() { return Matrix3{{2.0, -1.0, 0.5, 0.25, 3.0, 1.0, -0.75, 0.5, 4.0}}; }
 
 }  // namespace
 

@@ -66,8 +66,8 @@ TEST(ParticleBox, UsesTheRotatedOffset)
 TEST(ParticleBox, NothingForCornersBeyondAnInt)
 {
     const double huge = 1e9;
-    for (Vector3 p : {Vector3{huge, 0, 0}, Vector3{-huge, 0, 0}, Vector3{0, -huge, 0},
-                      Vector3{std::nan(""), 0, 0}, Vector3{0, std::numeric_limits<double>::infinity(), 0}}) {
+    for (Vector3 p : {Vector3{huge, 0, 0}, Vector3{-huge, 0, 0}, Vector3{0, -huge, 0}, Vector3{std::nan(""), 0, 0},
+                      Vector3{0, std::numeric_limits<double>::infinity(), 0}}) {
         const RigidBody body = OneParticleAt(p);
         EXPECT_FALSE(ParticleBox(body.particles[0], body.position, body.rotation, 4.0, 552)) << p.x << " " << p.y;
     }

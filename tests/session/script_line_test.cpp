@@ -48,14 +48,14 @@ TEST(ScriptLine, EveryCommandReadsBackAsItself)
         ScriptCommand::Event(Kind::State),
         ScriptCommand::WithText(Kind::Frame, "out/a b.png"),
     };
-    for (const ScriptCommand& command : commands) EXPECT_EQ(ReadBack(ScriptLine(command)), command) << ScriptLine(command);
+    for (const ScriptCommand& command : commands)
+        EXPECT_EQ(ReadBack(ScriptLine(command)), command) << ScriptLine(command);
     EXPECT_EQ(ScriptLine(ScriptCommand::Event(Kind::Tick)), "tick");
 }
 
 TEST(ScriptLine, RefusesWhatALineCannotHold)
 {
-    EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Density, "1\n2")),
-              "the density text \"1?2\" holds a line break");
+    EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Density, "1\n2")), "the density text \"1?2\" holds a line break");
     EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Density, "2\r")), "the density text \"2?\" holds a line break");
     EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Open, "data.txt ")),
               "the data file's path \"data.txt \" is empty or starts or ends with a blank");

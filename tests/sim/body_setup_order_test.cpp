@@ -77,11 +77,21 @@ Coordinate RandomCoordinate(std::mt19937_64& random, long long offset)
     const std::string fraction = std::to_string(random() % 1000000);
     std::string text;
     switch (random() % 5) {
-    case 0: text = sign + digits; break;
-    case 1: text = sign + digits + "." + fraction; break;
-    case 2: text = sign + digits + "." + fraction + "e-" + std::to_string(random() % 4); break;
-    case 3: text = sign + digits + "E+1"; break;
-    default: text = sign + "." + fraction; break;
+    case 0:
+        text = sign + digits;
+        break;
+    case 1:
+        text = sign + digits + "." + fraction;
+        break;
+    case 2:
+        text = sign + digits + "." + fraction + "e-" + std::to_string(random() % 4);
+        break;
+    case 3:
+        text = sign + digits + "E+1";
+        break;
+    default:
+        text = sign + "." + fraction;
+        break;
     }
     return {text, std::strtod(text.c_str(), nullptr)};
 }

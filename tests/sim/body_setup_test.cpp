@@ -265,7 +265,8 @@ TEST(SetupBody, MessagesWordForWord)
              Case{"1 0\n\n 1e999", "1", "\", line 3: \"1e999\" is too large"},
              Case{"\n\n2.5 0 0 1 1", "1", "\", line 3: the particle count \"2.5\" is not a whole number of at least 1"},
              Case{" \r\n", "1", "\" holds no numbers: it must start with the particle count"},
-             Case{"3 1 2 3", "1", "\": the count asks for 3 particles (6 coordinates) but the file holds 3 coordinates after it"},
+             Case{"3 1 2 3", "1",
+                  "\": the count asks for 3 particles (6 coordinates) but the file holds 3 coordinates after it"},
              Case{"2 1e300 0 -1e300 0", "1",
                   "\" with density \"1\": the body's mass or inertia is out of range; use smaller coordinates or a "
                   "density nearer 1"},

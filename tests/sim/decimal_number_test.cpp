@@ -58,12 +58,12 @@ TEST(DecimalNumber, ScanStopsAtTheFirstCharacterOutsideTheForm)
         const char* text;
         std::ptrdiff_t stop;  // -1: no number begins here
     };
-    for (const Case& c : {Case{"4x", 1}, Case{"1e5x", 3}, Case{"1.2.3", 3}, Case{"12e", -1}, Case{"1e+", -1},
-                          Case{"+.e1", -1}, Case{"-", -1}, Case{"", -1}, Case{".5e-3,", 5}, Case{"7\xff", 1},
-                          Case{"0x10", 1}, Case{"3.", 2},
-                          // Bytes just outside the digits, and above 0x7f, where char may be negative.
-                          Case{"12/3", 2}, Case{"4:5", 1}, Case{".9:", 2}, Case{"7\x80", 1}, Case{"\xb0", -1},
-                          Case{"-\xc0", -1}, Case{"1e\x85", -1}}) {
+    for (const Case& c :
+         {Case{"4x", 1}, Case{"1e5x", 3}, Case{"1.2.3", 3}, Case{"12e", -1}, Case{"1e+", -1}, Case{"+.e1", -1},
+          Case{"-", -1}, Case{"", -1}, Case{".5e-3,", 5}, Case{"7\xff", 1}, Case{"0x10", 1}, Case{"3.", 2},
+          // Bytes just outside the digits, and above 0x7f, where char may be negative.
+          Case{"12/3", 2}, Case{"4:5", 1}, Case{".9:", 2}, Case{"7\x80", 1}, Case{"\xb0", -1}, Case{"-\xc0", -1},
+          Case{"1e\x85", -1}}) {
         const std::string text = c.text;
         double value = 0.0;
         const char* const stop = ReadDecimalNumber(text.data(), text.data() + text.size(), value);
@@ -112,13 +112,38 @@ TEST(DecimalNumber, ValuesAreCorrectlyRoundedToTheBit)
         const double expected = std::strtod(token.c_str(), nullptr);
         ASSERT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(expected)) << token;
     };
-    for (const char* token :
-         {"9007199254740992", "9007199254740993", "9007199254740993e0", "900719925474099.3e1", "9007199254740991.5",
-          "1e22", "1e23", "1e-22", "1e-23", "123e20", "123e21", "4.5e-22", "1234567890123456789",
-          "1234567890123456789e-3", "12345678901234567890", "123456789012345678901", "0.1", "0.3", "-0", "-0.0e9",
-          "+0e-30", "-.0", "4.9e-324", "2.2250738585072014e-308", "1.7976931348623157e308", "0.000000000000000000000001",
-          "00000000000000000000001", "1.00000000000000000000", "99999999999999999999e-20", "1e0000000000000000000010",
-          "1e-0000000000000000000022", "7e-99999999999999999999"})
+    for (const char* token : {"9007199254740992",
+                              "9007199254740993",
+                              "9007199254740993e0",
+                              "900719925474099.3e1",
+                              "9007199254740991.5",
+                              "1e22",
+                              "1e23",
+                              "1e-22",
+                              "1e-23",
+                              "123e20",
+                              "123e21",
+                              "4.5e-22",
+                              "1234567890123456789",
+                              "1234567890123456789e-3",
+                              "12345678901234567890",
+                              "123456789012345678901",
+                              "0.1",
+                              "0.3",
+                              "-0",
+                              "-0.0e9",
+                              "+0e-30",
+                              "-.0",
+                              "4.9e-324",
+                              "2.2250738585072014e-308",
+                              "1.7976931348623157e308",
+                              "0.000000000000000000000001",
+                              "00000000000000000000001",
+                              "1.00000000000000000000",
+                              "99999999999999999999e-20",
+                              "1e0000000000000000000010",
+                              "1e-0000000000000000000022",
+                              "7e-99999999999999999999"})
         expectSame(token);
 
     std::mt19937_64 random(11);

@@ -21,10 +21,10 @@ TEST(ParseDensity, RefusesWithAMessageQuotingTheText)
         const char* problem;
     };
     for (const Case& c : {Case{"", "is not a number"}, Case{"   ", "is not a number"}, Case{"abc", "is not a number"},
-                          Case{"1,5", "is not a number"}, Case{"1 2", "is not a number"}, Case{"inf", "is not a number"},
-                          Case{"nan", "is not a number"}, Case{"0x10", "is not a number"}, Case{"1e", "is not a number"},
-                          Case{"1e999", "is too large"}, Case{"0", "is not positive"}, Case{"-0", "is not positive"},
-                          Case{"-2", "is not positive"}}) {
+                          Case{"1,5", "is not a number"}, Case{"1 2", "is not a number"},
+                          Case{"inf", "is not a number"}, Case{"nan", "is not a number"},
+                          Case{"0x10", "is not a number"}, Case{"1e", "is not a number"}, Case{"1e999", "is too large"},
+                          Case{"0", "is not positive"}, Case{"-0", "is not positive"}, Case{"-2", "is not positive"}}) {
         try {
             ParseDensity(c.text);
             ADD_FAILURE() << "accepted \"" << c.text << "\"";

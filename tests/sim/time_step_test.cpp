@@ -27,10 +27,7 @@ World AtRest(std::string_view data = "3  100 60  104 60  100 66")
     return w;
 }
 
-void Step(World& w, int width = kWidth, int height = kHeight)
-{
-    StepBody(w.body, w.settings, kDt, width, height);
-}
+void Step(World& w, int width = kWidth, int height = kHeight) { StepBody(w.body, w.settings, kDt, width, height); }
 
 // The relations that tie the derived fields to the state, checked exactly:
 // they are recomputed at the end of every step from the stored fields.
@@ -78,8 +75,8 @@ TEST(StepBody, ConstantForceOverTwoSteps)
 
 TEST(StepBody, AnEdgeItselfIsOutside)
 {
-    for (Vector3 p : {Vector3{kWidth / 4.0, 50, 0}, Vector3{0, 50, 0}, Vector3{50, kHeight / 4.0, 0},
-                      Vector3{50, 0, 0}, Vector3{-1, -1, 0}}) {
+    for (Vector3 p : {Vector3{kWidth / 4.0, 50, 0}, Vector3{0, 50, 0}, Vector3{50, kHeight / 4.0, 0}, Vector3{50, 0, 0},
+                      Vector3{-1, -1, 0}}) {
         World w = AtRest();
         w.body.position = p;
         w.body.linearMomentum = {1, 2, 0};
@@ -177,7 +174,8 @@ TEST(StepBody, LongPushedTurningRunKeepsItsRelations)
         const Vector3 omega = w.body.angularVelocity;
         Step(w);
         // Advanced from the stored value and stored as is: never normalised.
-        ASSERT_EQ(w.body.orientation, Add(q, Scale(Scale(Multiply(Quaternion{0, omega.x, omega.y, omega.z}, q), 0.5), kDt)));
+        ASSERT_EQ(w.body.orientation,
+                  Add(q, Scale(Scale(Multiply(Quaternion{0, omega.x, omega.y, omega.z}, q), 0.5), kDt)));
         if (i % 101 == 0) ExpectDerivedFieldsConsistent(w.body);
         if (i % 10007 == 0) w.body.force = Add(w.body.force, {static_cast<double>(random() % 9) - 4.0, 1, 0});
     }

@@ -33,11 +33,12 @@ void UseEverything(SimulationContext& s)
     DrawScene(picture, s.body, s.settings, 1.0);
     RecordingCanvas calls(879, 552);
     DrawScene(calls, s.body, s.settings, 0.0);
-    for (const Vector3 v : {s.body.force, s.body.linearVelocity, s.body.position}) EXPECT_FALSE(VectorToText(v).empty());
+    for (const Vector3 v : {s.body.force, s.body.linearVelocity, s.body.position})
+        EXPECT_FALSE(VectorToText(v).empty());
     EXPECT_FALSE(StateJson(s, true, 552).empty());
     constexpr int kSmallest = -2147483647 - 1, kLargest = 2147483647;
-    for (auto [x, y] : {std::pair{0, 0}, std::pair{440, 292}, std::pair{kSmallest, kLargest},
-                        std::pair{kLargest, kSmallest}}) {
+    for (auto [x, y] :
+         {std::pair{0, 0}, std::pair{440, 292}, std::pair{kSmallest, kLargest}, std::pair{kLargest, kSmallest}}) {
         PressAt(s.drag, s.body, s.settings, 552, x, y);
         ReleaseAt(s.drag, s.body, s.settings, calls, y, x);
     }

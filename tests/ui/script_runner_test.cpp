@@ -86,7 +86,9 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
     for (const ScriptCommand& c : commands) {
         using Kind = ScriptCommand::Kind;
         switch (c.kind) {
-        case Kind::Size: width = c.x, height = c.y, canvas = RecordingCanvas(width, height); break;
+        case Kind::Size:
+            width = c.x, height = c.y, canvas = RecordingCanvas(width, height);
+            break;
         case Kind::Density:
             if (c.text != density) {
                 density = c.text;
@@ -100,8 +102,12 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
         case Kind::Tick:
             for (long long i = 0; i < c.count && running; ++i) StepBody(s.body, s.settings, 0.2, width, height);
             break;
-        case Kind::Press: PressAt(s.drag, s.body, s.settings, height, c.x, c.y); break;
-        case Kind::Release: ReleaseAt(s.drag, s.body, s.settings, canvas, c.x, c.y); break;
+        case Kind::Press:
+            PressAt(s.drag, s.body, s.settings, height, c.x, c.y);
+            break;
+        case Kind::Release:
+            ReleaseAt(s.drag, s.body, s.settings, canvas, c.x, c.y);
+            break;
         case Kind::Step:
             if (!running) StepBody(s.body, s.settings, 0.2, width, height);
             break;
@@ -115,8 +121,11 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
                 data = c.text;
             }
             break;
-        case Kind::State: states += StateJson(s, running, height) + "\n"; break;
-        case Kind::Frame: break;
+        case Kind::State:
+            states += StateJson(s, running, height) + "\n";
+            break;
+        case Kind::Frame:
+            break;
         }
     }
     return states;
@@ -143,9 +152,9 @@ TEST(StateJson, KeepsEveryBitAndTheSignOfZero)
     EXPECT_EQ(state["boxes"].toArray().size(), 2);
     EXPECT_TRUE(state["boxes"].toArray()[1].isNull());
     EXPECT_EQ(state["rotation"].toArray().size(), 9);
-    for (const char* key : {"particleCount", "density", "totalMass", "orientation", "linearMomentum",
-                            "angularMomentum", "linearVelocity", "angularVelocity", "torque", "inverseInertia",
-                            "bodyInertia", "bodyInertiaInverse"})
+    for (const char* key :
+         {"particleCount", "density", "totalMass", "orientation", "linearMomentum", "angularMomentum", "linearVelocity",
+          "angularVelocity", "torque", "inverseInertia", "bodyInertia", "bodyInertiaInverse"})
         EXPECT_TRUE(state.contains(key)) << key;
 }
 
@@ -213,11 +222,16 @@ TEST(RunScript, StepReloadAndOpenMatchTheLibraryBitForBit)
 {
     const TempFile data("2  110 65  90 55");
     const TempFile other("3  0 0  10 0  0 30", "other.txt");
-    const std::string script = "press 440 292\nrelease 470 250\nstep\nstep\nstate\n"
-                               "startstop\ntick 3\nstep\nstate\n"
-                               "open " + other.path().string() + "\nstate\nstartstop\ntick 2\n"
-                               "open " + (other.folder() / "absent.txt").string() + "\nstate\n"
-                               "reload\nstate\n";
+    const std::string script =
+        "press 440 292\nrelease 470 250\nstep\nstep\nstate\n"
+        "startstop\ntick 3\nstep\nstate\n"
+        "open " +
+        other.path().string() +
+        "\nstate\nstartstop\ntick 2\n"
+        "open " +
+        (other.folder() / "absent.txt").string() +
+        "\nstate\n"
+        "reload\nstate\n";
     const Output replayed = Replay(script, data.path());
     ASSERT_EQ(replayed.states.size(), 5u);
     std::string joined;
@@ -232,8 +246,8 @@ TEST(RunScript, StepReloadAndOpenMatchTheLibraryBitForBit)
 TEST(RunScript, FramesShowTheDiscsWhereTheStateSaysTheyAre)
 {
     const QTemporaryDir folder;
-    const Output result = Replay("press 462 288\nrelease 480 280\nstartstop\ntick 4\nstate\n", kDefaultData,
-                                 folder.filePath("frames"));
+    const Output result =
+        Replay("press 462 288\nrelease 480 280\nstartstop\ntick 4\nstate\n", kDefaultData, folder.filePath("frames"));
     // First setup, release, start, four ticks.
     const QStringList frames = QDir(folder.filePath("frames")).entryList({"frame-*.png"}, QDir::Files, QDir::Name);
     ASSERT_EQ(frames.size(), 7);

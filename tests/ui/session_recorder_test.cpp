@@ -30,8 +30,11 @@ std::string LastLine(const std::string& text)
 }
 
 struct Recording : testing::Test {
-    Recording() : data(ReadFile(RBD_SOURCE_DIR "/data.txt")), other("3  0 0  10 0  0 30", "other.txt"),
-                  record("", "session.txt") {}
+    Recording()
+        : data(ReadFile(RBD_SOURCE_DIR "/data.txt")), other("3  0 0  10 0  0 30", "other.txt"),
+          record("", "session.txt")
+    {
+    }
 
     TForm1& Open(QSize size = {879, 552})
     {
@@ -81,7 +84,7 @@ TEST_F(Recording, ReplayReachesTheSameStateBitForBit)
     QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(520, 260 - 52));
     w.Edit1->setFocus();
     QTest::keyClick(w.Edit1, Qt::Key_End);
-    QTest::keyClicks(w.Edit1, "5");   // "15"
+    QTest::keyClicks(w.Edit1, "5");  // "15"
     QTest::keyClick(w.Edit1, Qt::Key_Backspace);
     QTest::keyClicks(w.Edit1, ".25");  // "1.25"
     QTest::mousePress(w.Image1, Qt::LeftButton, {}, QPoint(432, 248 - 52));
@@ -136,8 +139,10 @@ TEST_F(Recording, ALineBreakInTheDensityStopsTheRecordingNotTheSession)
     w.Edit1->setText("4\n");
     ASSERT_EQ(w.Edit1->text(), "4\n");
     ASSERT_EQ(errors.size(), 2u);  // the recording, then the density itself
-    EXPECT_NE(errors[0].find("recording to '" + record.path().string() + "' stopped: the density text \"4?\" holds a line break"),
-              std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("recording to '" + record.path().string() +
+                             "' stopped: the density text \"4?\" holds a line break"),
+              std::string::npos)
+        << errors[0];
     w.Edit1->setText("5");
     EXPECT_EQ(w.Simulation().settings.density, 5.0);
     const std::string recorded = Recorded();
