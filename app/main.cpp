@@ -121,7 +121,8 @@ int main(int argc, char** argv)
     try {
         TForm1 window(dataFile, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
         Form1 = &window;
-        SessionRecorder recorder(window, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
+        SessionRecorder recorder(window.CurrentSession(),
+                                 [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
         QString problem;
         // Asked for a record, the person wants one: better no window than an
         // unrecorded session they believe recorded.

@@ -29,6 +29,9 @@ public:
     virtual int Height() const = 0;
     // The whole picture.
     virtual Rect ClipRect() const = 0;
+    // Follows the drawing area's size: keeps what fits and fills new space
+    // white. A side of 0 keeps one pixel, so that the picture is never empty.
+    virtual void Resize(int width, int height) = 0;
 
     virtual void SetBrushColor(Color color) = 0;
     virtual void FillRect(Rect rect) = 0;

@@ -10,25 +10,22 @@
 #include <QSaveFile>
 #include <QTimer>
 
-#include "sim/body_setup.h"
-#include "sim/setup_error.h"
-#include "sim/time_step.h"
 #include "ui/image_view.h"
-#include "session/scene.h"
 
 TForm1* Form1 = nullptr;
 
 namespace {
 
 constexpr int kTimerInterval = 50;  // milliseconds
-constexpr double kStepLength = 0.2;
 const char* const kCaption = "Rigid Body Dynamics";
-using Kind = ScriptCommand::Kind;
 
 }  // namespace
 
 TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidget* parent)
-    : QWidget(parent), dataFile_(std::move(dataFile)), reportError_(std::move(reportError))
+    : QWidget(parent),
+      // Created first, in stacking order: the controls lie over its bottom strip.
+      Image1(new ImageView(kClientWidth, kClientHeight, this)), session_(Image1->Canvas(), std::move(dataFile)),
+      reportError_(std::move(reportError))
 {
     setWindowTitle(kCaption);
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -37,10 +34,9 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     move(89, 143);
     resize(kClientWidth, kClientHeight);
 
-    // Created in stacking order: the controls lie over the drawing area's bottom strip.
-    Image1 = new ImageView(kClientWidth, kClientHeight, this);
     connect(Image1, &ImageView::MouseDown, this, &TForm1::Image1MouseDown);
     connect(Image1, &ImageView::MouseUp, this, &TForm1::Image1MouseUp);
+    connect(Image1, &ImageView::Resized, this, [this](int width, int height) { session_.Resize(width, height); });
 
     Label1 = new QLabel(QStringLiteral("density = "), this);
     Label1->setGeometry(152, 520, 45, 17);
@@ -65,74 +61,28 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
     setTabOrder(Button3, Edit1);
+    session_.Listen(*this);
     FormCreate();
     // Connected last: the layout's own text is not an edit.
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
 }
 
-void TForm1::resizeEvent(QResizeEvent*)
-{
-    Image1->setGeometry(rect());
-    emit EventReached(ScriptCommand::Event(Kind::Size, Image1->width(), Image1->height()));
-}
+void TForm1::resizeEvent(QResizeEvent*) { Image1->setGeometry(rect()); }
 
-bool TForm1::Running() const { return Timer1->isActive(); }
+// Qt composes every widget's painting off-screen already: no flicker.
+void TForm1::FormCreate() { session_.FirstSetup(); }
 
-void TForm1::FormCreate()
-{
-    // Qt composes every widget's painting off-screen already: no flicker.
-    simulation_.drag = DragState{};
-    simulation_.body = RigidBody{};
-    // A refused first setup leaves the empty body on screen, with the message.
-    TrySetupBody(dataFile_);
-    Redraw(1.0);
-}
+void TForm1::Button3Click() { session_.StartStop(); }
 
-void TForm1::Button3Click()
-{
-    emit EventReached(ScriptCommand::Event(Kind::StartStop));
-    // Halting returns the body to rest; a refused setup keeps it running.
-    if (Running() && !TrySetupBody(dataFile_)) return;
-    if (Running())
-        Timer1->stop();
-    else
-        Timer1->start();
-    Redraw(1.0);
-}
+void TForm1::Timer1Timer() { session_.Tick(); }
 
-void TForm1::Timer1Timer()
-{
-    emit EventReached(ScriptCommand::Event(Kind::Tick));
-    StepAndRedraw();
-}
+void TForm1::Edit1Change() { session_.EditDensity(Edit1->text().toStdString()); }
 
-void TForm1::Edit1Change()
-{
-    emit EventReached(ScriptCommand::WithText(Kind::Density, Edit1->text().toStdString()));
-    StopAndRebuild();
-}
+void TForm1::StepWhileHalted() { session_.Step(); }
 
-void TForm1::StepWhileHalted()
-{
-    emit EventReached(ScriptCommand::Event(Kind::Step));
-    if (Running()) return;
-    StepAndRedraw();
-}
+void TForm1::Reload() { session_.Reload(); }
 
-void TForm1::Reload()
-{
-    emit EventReached(ScriptCommand::Event(Kind::Reload));
-    StopAndRebuild();
-}
-
-void TForm1::OpenDataFile(const std::filesystem::path& dataFile)
-{
-    emit EventReached(ScriptCommand::WithText(Kind::Open, dataFile.string()));
-    if (!TrySetupBody(dataFile)) return;
-    Timer1->stop();
-    dataFile_ = dataFile;
-    Redraw(1.0);
-}
+void TForm1::OpenDataFile(const std::filesystem::path& dataFile) { session_.Open(dataFile); }
 
 void TForm1::SavePicture(const QString& path)
 {
@@ -142,51 +92,21 @@ void TForm1::SavePicture(const QString& path)
     reportError_("cannot write the picture '" + path.toStdString() + "': " + file.errorString().toStdString());
 }
 
-void TForm1::Image1MouseDown(int x, int y)
+void TForm1::Image1MouseDown(int x, int y) { session_.Press(x, y); }
+
+void TForm1::Image1MouseUp(int x, int y) { session_.Release(x, y); }
+
+void TForm1::Redrawn() { Image1->update(); }
+
+void TForm1::RunningChanged(bool running)
 {
-    emit EventReached(ScriptCommand::Event(Kind::Press, x, y));
-    PressAt(simulation_.drag, simulation_.body, simulation_.settings, Image1->height(), x, y);
+    if (running)
+        Timer1->start();
+    else
+        Timer1->stop();
 }
 
-void TForm1::Image1MouseUp(int x, int y)
-{
-    emit EventReached(ScriptCommand::Event(Kind::Release, x, y));
-    const bool grabbed = simulation_.drag.particleIndex != -1;
-    ReleaseAt(simulation_.drag, simulation_.body, simulation_.settings, Image1->Canvas(), x, y);
-    Image1->update();
-    if (grabbed) emit Redrawn();
-}
-
-bool TForm1::TrySetupBody(const std::filesystem::path& dataFile)
-{
-    try {
-        SetupBody(simulation_.body, simulation_.settings, Edit1->text().toStdString(), dataFile);
-        return true;
-    } catch (const SetupError& error) {
-        reportError_(error.what());
-        return false;
-    }
-}
-
-void TForm1::StopAndRebuild()
-{
-    Timer1->stop();
-    if (!TrySetupBody(dataFile_)) return;
-    Redraw(1.0);
-}
-
-void TForm1::StepAndRedraw()
-{
-    StepBody(simulation_.body, simulation_.settings, kStepLength, Image1->width(), Image1->height());
-    Redraw(1.0);
-}
-
-void TForm1::Redraw(double clear)
-{
-    DrawScene(Image1->Canvas(), simulation_.body, simulation_.settings, clear);
-    Image1->update();
-    emit Redrawn();
-}
+void TForm1::SetupRefused(const std::string& message) { reportError_(message); }
 
 void TForm1::ShowMessageBox(QWidget* parent, const std::string& message)
 {

@@ -6,8 +6,7 @@
 
 #include <QWidget>
 
-#include "session/script.h"
-#include "session/simulation_context.h"
+#include "session/session.h"
 
 class ImageView;
 class QLabel;
@@ -19,8 +18,9 @@ class QTimer;
 using ErrorReporter = std::function<void(const std::string& message)>;
 
 // The main window: the drawing area, "Start/Stop", the density box and the
-// timer that drives the simulation. The timer's running flag is the run state.
-class TForm1 : public QWidget {
+// timer that drives the simulation. Its handlers hand each event to the session,
+// whose rules act on it; the timer follows the session's run state.
+class TForm1 : public QWidget, private SessionListener {
     Q_OBJECT
 
 public:
@@ -52,9 +52,10 @@ public:
     // reported and left as it was.
     void SavePicture(const QString& path);
 
-    const SimulationContext& Simulation() const { return simulation_; }
-    const std::filesystem::path& DataFile() const { return dataFile_; }
-    bool Running() const;
+    Session& CurrentSession() { return session_; }
+    const SimulationContext& Simulation() const { return session_.Simulation(); }
+    const std::filesystem::path& DataFile() const { return session_.DataFile(); }
+    bool Running() const { return session_.Running(); }
 
     // The drawing area's size when the window opens.
     static constexpr int kClientWidth = 879;
@@ -63,28 +64,15 @@ public:
     // Shows a message in a modal box once the event loop is free to show it.
     static void ShowMessageBox(QWidget* parent, const std::string& message);
 
-signals:
-    // After every frame drawn into the picture, from the first setup's on.
-    void Redrawn();
-    // As every event reaches its handler, before the handler acts: the script
-    // command that replays it.
-    void EventReached(const ScriptCommand& command);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A setup from the density box and `dataFile`; false, with the message
-    // reported, when it was refused and nothing changed.
-    bool TrySetupBody(const std::filesystem::path& dataFile);
-    // The timer stopped, then a setup and, unless it was refused, a redraw.
-    void StopAndRebuild();
-    // What a tick and a single step share: one step of 0.2, a clearing redraw.
-    void StepAndRedraw();
-    void Redraw(double clear);
+    void Redrawn() override;
+    void RunningChanged(bool running) override;
+    void SetupRefused(const std::string& message) override;
 
-    SimulationContext simulation_;
-    std::filesystem::path dataFile_;
+    Session session_;
     ErrorReporter reportError_;
 };
 

@@ -87,6 +87,7 @@ void ImageCanvas::LineTo(int x, int y)
 
 void ImageCanvas::Resize(int width, int height)
 {
+    if (image_.size() == QSize(std::max(width, 1), std::max(height, 1))) return;
     QImage resized(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
     resized.fill(Qt::white);
     QPainter(&resized).drawImage(0, 0, image_);

@@ -20,6 +20,7 @@ public:
     int Width() const override { return image_.width(); }
     int Height() const override { return image_.height(); }
     Rect ClipRect() const override { return {0, 0, image_.width(), image_.height()}; }
+    void Resize(int width, int height) override;
 
     void SetBrushColor(Color color) override { brush_ = color; }
     void FillRect(Rect rect) override;
@@ -27,9 +28,6 @@ public:
     void TextOut(int x, int y, std::string_view text) override;
     void MoveTo(int x, int y) override { penPosition_ = {x, y}; }
     void LineTo(int x, int y) override;
-
-    // Keeps what fits and fills new space white.
-    void Resize(int width, int height);
 
     const QImage& Image() const { return image_; }
     static QFont Font();

@@ -22,22 +22,15 @@ ImageView::ImageView(int width, int height, QWidget* parent) : QWidget(parent), 
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-ImageCanvas& ImageView::Canvas()
-{
-    if (canvas_.Width() != std::max(width(), 1) || canvas_.Height() != std::max(height(), 1))
-        canvas_.Resize(width(), height());
-    return canvas_;
-}
-
 void ImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), Canvas().Image(), event->rect());
+    painter.drawImage(event->rect(), canvas_.Image(), event->rect());
 }
 
 void ImageView::resizeEvent(QResizeEvent*)
 {
-    Canvas();
+    emit Resized(width(), height());
     update();
 }
 

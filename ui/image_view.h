@@ -4,21 +4,22 @@
 
 #include "ui/image_canvas.h"
 
-// The drawing area: shows the retained picture at its top-left corner, keeps
-// the picture the size of the area, and reports presses and releases of any
-// mouse button in its own pixels. A double click counts as a press.
+// The drawing area: shows the retained picture at its top-left corner and
+// reports its size and the presses and releases of any mouse button in its own
+// pixels. A double click counts as a press. The session keeps the picture the
+// size of the area.
 class ImageView : public QWidget {
     Q_OBJECT
 
 public:
     ImageView(int width, int height, QWidget* parent);
 
-    // The picture, at the area's current size.
-    ImageCanvas& Canvas();
+    ImageCanvas& Canvas() { return canvas_; }
 
 signals:
     void MouseDown(int x, int y);
     void MouseUp(int x, int y);
+    void Resized(int width, int height);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

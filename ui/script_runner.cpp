@@ -3,32 +3,28 @@
 #include <ostream>
 
 #include <QDir>
-#include <QLineEdit>
 
+#include "session/session.h"
 #include "ui/Unit1.h"
-#include "ui/image_view.h"
-#include "session/state_json.h"
+#include "ui/image_canvas.h"
 
 namespace {
 
-class Replay {
+// A session on a picture of its own, with no window: what the window's
+// handlers would do, event by event.
+class Replay : private SessionListener {
 public:
     Replay(const std::filesystem::path& dataFile, const QString& framesFolder, std::ostream& out, std::ostream& err)
-        : framesFolder_(framesFolder), out_(out), err_(err),
-          form_(dataFile, [this](const std::string& message) { Error(message); })
+        : framesFolder_(framesFolder), out_(out), err_(err), canvas_(TForm1::kClientWidth, TForm1::kClientHeight),
+          session_(canvas_, dataFile)
     {
-        // Shown, so that resizes reach the drawing area as they would on screen.
-        form_.show();
-        if (!framesFolder_.isEmpty()) {
-            if (!QDir().mkpath(framesFolder_)) {
-                err_ << "error: cannot create the frames folder '" << framesFolder_.toStdString() << "'\n";
-                failed_ = true;
-                framesFolder_.clear();
-            } else {
-                SaveFrame();  // the first setup's frame, drawn before we could listen
-                QObject::connect(&form_, &TForm1::Redrawn, [this] { SaveFrame(); });
-            }
+        if (!framesFolder_.isEmpty() && !QDir().mkpath(framesFolder_)) {
+            err_ << "error: cannot create the frames folder '" << framesFolder_.toStdString() << "'\n";
+            failed_ = true;
+            framesFolder_.clear();
         }
+        session_.Listen(*this);
+        session_.FirstSetup();
     }
 
     void Run(const ScriptCommand& command)
@@ -37,35 +33,35 @@ public:
         using Kind = ScriptCommand::Kind;
         switch (command.kind) {
         case Kind::Size:
-            form_.resize(command.x, command.y);
+            session_.Resize(command.x, command.y);
             break;
         case Kind::Density:
-            form_.Edit1->setText(QString::fromStdString(command.text));
+            session_.EditDensity(command.text);
             break;
         case Kind::StartStop:
-            form_.Button3Click();
+            session_.StartStop();
             break;
         case Kind::Tick:
             // A halted timer delivers no ticks, however many periods pass.
-            for (long long i = 0; i < command.count && form_.Running(); ++i) form_.Timer1Timer();
+            for (long long i = 0; i < command.count && session_.Running(); ++i) session_.Tick();
             break;
         case Kind::Press:
-            form_.Image1MouseDown(command.x, command.y);
+            session_.Press(command.x, command.y);
             break;
         case Kind::Release:
-            form_.Image1MouseUp(command.x, command.y);
+            session_.Release(command.x, command.y);
             break;
         case Kind::Step:
-            form_.StepWhileHalted();
+            session_.Step();
             break;
         case Kind::Reload:
-            form_.Reload();
+            session_.Reload();
             break;
         case Kind::Open:
-            form_.OpenDataFile(command.text);
+            session_.Open(command.text);
             break;
         case Kind::State:
-            out_ << StateJson(form_.Simulation(), form_.Running(), form_.Image1->height()) << '\n' << std::flush;
+            out_ << session_.StateJson() << '\n' << std::flush;
             break;
         case Kind::Frame:
             Save(QString::fromStdString(command.text));
@@ -76,11 +72,16 @@ public:
     bool Failed() const { return failed_; }
 
 private:
+    void Redrawn() override
+    {
+        if (!framesFolder_.isEmpty()) SaveFrame();
+    }
+    void SetupRefused(const std::string& message) override { Error(message); }
     void Error(const std::string& message) { err_ << "line " << line_ << ": error: " << message << '\n'; }
 
     void Save(const QString& path)
     {
-        if (form_.Image1->Canvas().Image().save(path, "PNG")) return;
+        if (canvas_.Image().save(path, "PNG")) return;
         Error("cannot write the picture '" + path.toStdString() + "'");
         failed_ = true;
     }
@@ -96,7 +97,8 @@ private:
     QString framesFolder_;
     std::ostream& out_;
     std::ostream& err_;
-    TForm1 form_;
+    ImageCanvas canvas_;
+    Session session_;
 };
 
 }  // namespace

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "ui/image_view.h"
 #include "session/script_line.h"
 
-SessionRecorder::SessionRecorder(TForm1& form, ErrorReporter reportError)
-    : form_(form), reportError_(std::move(reportError))
+SessionRecorder::SessionRecorder(Session& session, ErrorReporter reportError)
+    : session_(session), reportError_(std::move(reportError))
 {
 }
+
+SessionRecorder::~SessionRecorder() { session_.StopListening(*this); }
 
 namespace {
 
@@ -34,17 +35,17 @@ bool SessionRecorder::Start(const QString& path, QString& problem)
         problem = file_.errorString();
         return false;
     }
-    if (const std::string failed = WriteLine(Header(form_.DataFile())); !failed.empty()) {
+    if (const std::string failed = WriteLine(Header(session_.DataFile())); !failed.empty()) {
         problem = QString::fromStdString(failed);
         file_.close();
         return false;
     }
-    connect(&form_, &TForm1::EventReached, this, &SessionRecorder::Record);
-    Record(ScriptCommand::Event(ScriptCommand::Kind::Size, form_.Image1->width(), form_.Image1->height()));
+    session_.Listen(*this);
+    EventReached(ScriptCommand::Event(ScriptCommand::Kind::Size, session_.Width(), session_.Height()));
     return true;
 }
 
-void SessionRecorder::Record(const ScriptCommand& command)
+void SessionRecorder::EventReached(const ScriptCommand& command)
 {
     const bool resize = command.kind == ScriptCommand::Kind::Size;
     if (resize && QSize(command.x, command.y) == replayedSize_) return;
@@ -81,5 +82,5 @@ void SessionRecorder::Stop(const std::string& why)
     reportError_("recording to '" + file_.fileName().toStdString() + "' stopped: " + why +
                  "; the file holds the session up to here");
     file_.close();
-    disconnect(&form_, &TForm1::EventReached, this, &SessionRecorder::Record);
+    session_.StopListening(*this);
 }

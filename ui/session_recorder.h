@@ -1,33 +1,34 @@
 #pragma once
 
 #include <QFile>
-#include <QObject>
 #include <QSize>
 
+#include "session/session.h"
 #include "ui/Unit1.h"
 
-// Writes every event that reaches the window's handlers to a file, as the
+// Writes every event that reaches the session to a file, as the
 // script that replays the session to the same state: one line per event, in
 // the file as soon as the event reaches the window. A replay opens its drawing
 // area at the default size, so the file starts with the area's size when it
 // differs, and a resize to the size the replay already has is left out.
-class SessionRecorder : public QObject {
+class SessionRecorder : private SessionListener {
 public:
-    SessionRecorder(TForm1& form, ErrorReporter reportError);
+    SessionRecorder(Session& session, ErrorReporter reportError);
+    ~SessionRecorder() override;
 
     // Empties the file at `path` and starts recording into it; false, with the
     // reason in `problem`, when it cannot be written.
     bool Start(const QString& path, QString& problem);
 
 private:
-    void Record(const ScriptCommand& command);
+    void EventReached(const ScriptCommand& command) override;
     // Empty when the whole line was written, or why it was not.
     std::string WriteLine(const std::string& line);
     // Reports why, and lets the session go on unrecorded: the file keeps every
     // whole line written so far.
     void Stop(const std::string& why);
 
-    TForm1& form_;
+    Session& session_;
     ErrorReporter reportError_;
     QFile file_;
     QSize replayedSize_{TForm1::kClientWidth, TForm1::kClientHeight};

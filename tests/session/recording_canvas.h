@@ -13,6 +13,12 @@ public:
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     Rect ClipRect() const override { return {0, 0, width_, height_}; }
+    void Resize(int width, int height) override
+    {
+        width_ = width;
+        height_ = height;
+        Record("resize " + Join({width, height}));
+    }
 
     void SetBrushColor(Color color) override { Record("brush " + std::to_string(color)); }
     void FillRect(Rect r) override { Record("fill " + Join({r.left, r.top, r.right, r.bottom})); }

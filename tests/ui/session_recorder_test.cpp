@@ -41,7 +41,8 @@ struct Recording : testing::Test {
         form = std::make_unique<TForm1>(data.path(), [this](const std::string& m) { errors.push_back(m); });
         form->resize(size);
         form->show();
-        recorder = std::make_unique<SessionRecorder>(*form, [this](const std::string& m) { errors.push_back(m); });
+        recorder = std::make_unique<SessionRecorder>(form->CurrentSession(),
+                                                     [this](const std::string& m) { errors.push_back(m); });
         QString problem;
         EXPECT_TRUE(recorder->Start(QString::fromStdString(record.path().string()), problem)) << problem.toStdString();
         return *form;
@@ -181,7 +182,7 @@ TEST(RecordingStart, AFileThatCannotBeWrittenIsRefusedWithTheReason)
     const TempFile data("1  0 0");
     TForm1 w(data.path(), [](const std::string&) {});
     for (const QString& path : {QString::fromStdString(data.folder().string()), QStringLiteral("/dev/full")}) {
-        SessionRecorder recorder(w, [](const std::string&) {});
+        SessionRecorder recorder(w.CurrentSession(), [](const std::string&) {});
         QString problem;
         EXPECT_FALSE(recorder.Start(path, problem)) << path.toStdString();
         EXPECT_FALSE(problem.isEmpty());

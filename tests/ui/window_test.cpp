@@ -141,7 +141,7 @@ TEST_F(Window, RealMouseEventsPushWithAnyButton)
     EXPECT_NEAR(Body().torque.z, 100.0, 1e-12);
     // The arrow stays on the picture until the next clearing redraw.
     EXPECT_EQ(Picture().pixel(455, 277), qRgb(0, 0, 0));
-    w.Timer1Timer();
+    w.StepWhileHalted();
     EXPECT_EQ(Picture().pixel(455, 277), qRgb(255, 255, 255));
 }
 
