@@ -16,9 +16,11 @@ Quaternion Scale(Quaternion q, double s) { return {s * q.w, s * q.x, s * q.y, s 
 
 Quaternion Add(Quaternion a, Quaternion b) { return {a.w + b.w, a.x + b.x, a.y + b.y, a.z + b.z}; }
 
+double Length(Quaternion q) { return std::sqrt(q.w * q.w + q.x * q.x + q.y * q.y + q.z * q.z); }
+
 Quaternion Normalize(Quaternion q)
 {
-    const double length = std::sqrt(q.w * q.w + q.x * q.x + q.y * q.y + q.z * q.z);
+    const double length = Length(q);
     return {q.w / length, q.x / length, q.y / length, q.z / length};
 }
 

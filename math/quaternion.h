@@ -17,6 +17,8 @@ struct Quaternion {
 Quaternion Multiply(Quaternion a, Quaternion b);
 Quaternion Scale(Quaternion q, double s);
 Quaternion Add(Quaternion a, Quaternion b);
+// √(w² + x² + y² + z²), summed in that order.
+double Length(Quaternion q);
 // Four divisions by the length; a zero quaternion yields NaNs.
 Quaternion Normalize(Quaternion q);
 // The rotation body → world of a unit quaternion. The input is not normalised,

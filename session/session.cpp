@@ -112,6 +112,7 @@ bool Session::TrySetupBody(const std::filesystem::path& dataFile)
 {
     try {
         SetupBody(simulation_.body, simulation_.settings, densityText_, dataFile);
+        simulation_.steps = 0;
         return true;
     } catch (const SetupError& error) {
         for (SessionListener* listener : listeners_) listener->SetupRefused(error.what());
@@ -136,6 +137,7 @@ void Session::StopAndRebuild()
 void Session::StepAndRedraw()
 {
     StepBody(simulation_.body, simulation_.settings, kStepLength, width_, height_);
+    ++simulation_.steps;
     Redraw(1.0);
 }
 

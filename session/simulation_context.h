@@ -9,4 +9,6 @@ struct SimulationContext {
     RigidBody body;
     SimulationSettings settings;
     DragState drag;
+    // Time steps since the last setup that was not refused.
+    long long steps = 0;
 };

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "session/quantities.h"
 #include "session/scene.h"
 
 namespace {
@@ -168,6 +169,14 @@ std::string StateJson(const SimulationContext& simulation, bool running, int hei
         json.Close(']');
     }
     json.Close(']');
+
+    json.Key("steps");
+    json.Integer(simulation.steps);
+    json.Key("time");
+    json.Number(SimulatedTime(simulation.steps));
+    const KineticEnergy energy = KineticEnergyOf(body);
+    json.Key("kineticEnergy");
+    json.Numbers({energy.linear, energy.rotational, energy.total});
     json.Close('}');
     return std::move(json).Text();
 }

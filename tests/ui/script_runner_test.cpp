@@ -75,6 +75,7 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
     auto setupFrom = [&](const std::filesystem::path& file) {
         try {
             SetupBody(s.body, s.settings, density, file);
+            s.steps = 0;
             return true;
         } catch (const SetupError&) {
             return false;
@@ -100,7 +101,8 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
             if (!running || setup()) running = !running;
             break;
         case Kind::Tick:
-            for (long long i = 0; i < c.count && running; ++i) StepBody(s.body, s.settings, 0.2, width, height);
+            for (long long i = 0; i < c.count && running; ++i, ++s.steps)
+                StepBody(s.body, s.settings, 0.2, width, height);
             break;
         case Kind::Press:
             PressAt(s.drag, s.body, s.settings, height, c.x, c.y);
@@ -109,7 +111,7 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
             ReleaseAt(s.drag, s.body, s.settings, canvas, c.x, c.y);
             break;
         case Kind::Step:
-            if (!running) StepBody(s.body, s.settings, 0.2, width, height);
+            if (!running) StepBody(s.body, s.settings, 0.2, width, height), ++s.steps;
             break;
         case Kind::Reload:
             running = false;
