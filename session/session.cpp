@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "session/scene.h"
 #include "session/state_json.h"
@@ -95,11 +96,29 @@ void Session::Open(const std::filesystem::path& dataFile)
 
 void Session::Resize(int width, int height)
 {
+    if (width == width_ && height == height_) return;
+    Reached(ScriptCommand::Event(Kind::Size, width, height));
     width_ = width;
     height_ = height;
     canvas_.Resize(width, height);
-    Reached(ScriptCommand::Event(Kind::Size, width, height));
+    // The body is drawn where the next step, drawing and hit test will see it.
+    Redraw(1.0);
 }
+
+void Session::Pause()
+{
+    SetRunning(!running_);
+    Redraw(1.0);
+}
+
+void Session::SetSpeed(double speed)
+{
+    if (!(speed >= kSlowest && speed <= kFastest) || speed == speed_) return;
+    speed_ = speed;
+    for (SessionListener* listener : listeners_) listener->TimingChanged();
+}
+
+int Session::TimerPeriod() const { return static_cast<int>(std::lround(kTimerPeriod / speed_)); }
 
 std::string Session::StateJson() const { return ::StateJson(simulation_, running_, height_); }
 
@@ -113,18 +132,21 @@ bool Session::TrySetupBody(const std::filesystem::path& dataFile)
     try {
         SetupBody(simulation_.body, simulation_.settings, densityText_, dataFile);
         simulation_.steps = 0;
+        for (SessionListener* listener : listeners_) listener->SetupDone();
         return true;
+    } catch (const DensityError& error) {
+        for (SessionListener* listener : listeners_) listener->SetupRefused(error.what(), SetupFault::Density);
     } catch (const SetupError& error) {
-        for (SessionListener* listener : listeners_) listener->SetupRefused(error.what());
-        return false;
+        for (SessionListener* listener : listeners_) listener->SetupRefused(error.what(), SetupFault::DataFile);
     }
+    return false;
 }
 
 void Session::SetRunning(bool running)
 {
     if (running == running_) return;
     running_ = running;
-    for (SessionListener* listener : listeners_) listener->RunningChanged(running);
+    for (SessionListener* listener : listeners_) listener->TimingChanged();
 }
 
 void Session::StopAndRebuild()

@@ -8,6 +8,10 @@
 #include "session/script.h"
 #include "session/simulation_context.h"
 
+// Why a setup was refused: its density text, or the data file (missing,
+// unreadable, malformed, or a body out of range).
+enum class SetupFault { Density, DataFile };
+
 // Told of what a session does, in the order it does it. Every member has a
 // default that ignores the news, so a listener overrides only what it needs.
 class SessionListener {
@@ -19,10 +23,12 @@ public:
     virtual void EventReached(const ScriptCommand&) {}
     // After every frame drawn on the canvas, from the first setup's on.
     virtual void Redrawn() {}
-    // The run state flipped: the timer must follow it.
-    virtual void RunningChanged(bool) {}
+    // The run state flipped, or the speed changed: the timer must follow.
+    virtual void TimingChanged() {}
     // A setup was refused and nothing changed; the message says why.
-    virtual void SetupRefused(const std::string&) {}
+    virtual void SetupRefused(const std::string&, SetupFault) {}
+    // A setup succeeded: the body is at rest with the density in use.
+    virtual void SetupDone() {}
 };
 
 // What a person does with the body: one operation per event, each applying the
@@ -33,6 +39,10 @@ class Session {
 public:
     // The step length of every tick and every single step, in time units.
     static constexpr double kStepLength = 0.2;
+    // The timer period at speed 1, in milliseconds.
+    static constexpr int kTimerPeriod = 50;
+    static constexpr double kSlowest = 0.125;
+    static constexpr double kFastest = 4.0;
 
     // Draws on `canvas`, whose size is the drawing area's. Nothing happens
     // until FirstSetup.
@@ -61,13 +71,23 @@ public:
     void Reload();
     // A setup from `dataFile`, which then serves every later setup.
     void Open(const std::filesystem::path& dataFile);
-    // The drawing area became `width` × `height` pixels; the canvas follows it.
+    // The drawing area became `width` × `height` pixels: the canvas follows it
+    // and the frame is drawn anew, with clearing, where the body now is.
     void Resize(int width, int height);
+    // Freezes a run as it is, with no setup, or goes on from where it was:
+    // halted, it starts the timer as "Start/Stop" does.
+    void Pause();
+    // The timer's pace relative to 20 ticks a second, from kSlowest to
+    // kFastest; each tick still steps 0.2, so a replay is the same at any speed.
+    void SetSpeed(double speed);
 
     const SimulationContext& Simulation() const { return simulation_; }
     bool Running() const { return running_; }
     const std::filesystem::path& DataFile() const { return dataFile_; }
     const std::string& DensityText() const { return densityText_; }
+    double Speed() const { return speed_; }
+    // 50 ms / speed, rounded to whole milliseconds.
+    int TimerPeriod() const;
     int Width() const { return width_; }
     int Height() const { return height_; }
     // The whole state as one line of JSON.
@@ -86,6 +106,7 @@ private:
     std::string densityText_ = "1";
     SimulationContext simulation_;
     bool running_ = false;
+    double speed_ = 1.0;
     int width_;
     int height_;
     std::vector<SessionListener*> listeners_;

@@ -18,8 +18,8 @@ std::string_view TrimBlanks(std::string_view text)
 
 [[noreturn]] void Reject(std::string_view text, std::string_view problem)
 {
-    throw SetupError("density " + QuoteToken(text) + " " + std::string(problem) +
-                     ": enter a positive number, such as 1 or 2.5");
+    throw DensityError("density " + QuoteToken(text) + " " + std::string(problem) +
+                       ": enter a positive number, such as 1 or 2.5");
 }
 
 }  // namespace

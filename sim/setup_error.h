@@ -11,6 +11,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A setup refused for its density text alone: the data file was not read.
+class DensityError : public SetupError {
+public:
+    using SetupError::SetupError;
+};
+
 // Text from a file or the density box as it may stand in a message: in double
 // quotes, cut short, control bytes shown as '?'.
 std::string QuoteToken(std::string_view token);

@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,8 +17,16 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-constexpr int kTimerInterval = 50;  // milliseconds
 const char* const kCaption = "Rigid Body Dynamics";
+// The controls' row, above the drawing area's bottom edge.
+constexpr int kControlsRise = 32;
+const char* const kRefusedStyle = "QLineEdit { border: 2px solid #d00000; }";
+
+std::string DensityText(double density)
+{
+    char buffer[32];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, density).ptr};
+}
 
 }  // namespace
 
@@ -38,6 +47,8 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     connect(Image1, &ImageView::MouseUp, this, &TForm1::Image1MouseUp);
     connect(Image1, &ImageView::Resized, this, [this](int width, int height) { session_.Resize(width, height); });
 
+    setMinimumSize(kSmallestWidth, kSmallestHeight);
+
     Label1 = new QLabel(QStringLiteral("density = "), this);
     Label1->setGeometry(152, 520, 45, 17);
     Label1->setAlignment(Qt::AlignCenter);
@@ -55,8 +66,14 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     Edit1->setGeometry(200, 520, 25, 17);
     Edit1->setTextMargins(0, 0, 0, 0);
 
+    densityNote_ = new QLabel(this);
+    densityNote_->setAutoFillBackground(true);
+    densityNote_->setBackgroundRole(QPalette::Light);
+    densityNote_->setForegroundRole(QPalette::Text);
+    densityNote_->hide();
+
     Timer1 = new QTimer(this);
-    Timer1->setInterval(kTimerInterval);
+    Timer1->setInterval(session_.TimerPeriod());
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
@@ -67,7 +84,23 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
 }
 
-void TForm1::resizeEvent(QResizeEvent*) { Image1->setGeometry(rect()); }
+void TForm1::resizeEvent(QResizeEvent*)
+{
+    Image1->setGeometry(rect());
+    PlaceControls();
+}
+
+void TForm1::PlaceControls()
+{
+    const int top = height() - kControlsRise;
+    Label1->move(Label1->x(), top);
+    Button3->move(Button3->x(), top);
+    Edit1->move(Edit1->x(), top);
+    const int noteLeft = Edit1->geometry().right() + 8;
+    densityNote_->setGeometry(noteLeft, top, std::max(0, width() - noteLeft - 8), Edit1->height());
+}
+
+QString TForm1::DensityProblem() const { return densityNote_->isHidden() ? QString() : densityNote_->text(); }
 
 // Qt composes every widget's painting off-screen already: no flicker.
 void TForm1::FormCreate() { session_.FirstSetup(); }
@@ -98,15 +131,32 @@ void TForm1::Image1MouseUp(int x, int y) { session_.Release(x, y); }
 
 void TForm1::Redrawn() { Image1->update(); }
 
-void TForm1::RunningChanged(bool running)
+void TForm1::TimingChanged()
 {
-    if (running)
-        Timer1->start();
-    else
-        Timer1->stop();
+    Timer1->setInterval(session_.TimerPeriod());
+    if (session_.Running() != Timer1->isActive()) session_.Running() ? Timer1->start() : Timer1->stop();
 }
 
-void TForm1::SetupRefused(const std::string& message) { reportError_(message); }
+void TForm1::SetupRefused(const std::string& message, SetupFault fault)
+{
+    if (fault == SetupFault::DataFile) {
+        reportError_(message +
+                     "\n\nOpen another data file (File, Open, or Ctrl+O), or start the program with "
+                     "--data FILE.");
+        return;
+    }
+    // Typing goes on undisturbed: the refusal is marked where it was typed.
+    Edit1->setStyleSheet(QString::fromLatin1(kRefusedStyle));
+    densityNote_->setText(QString::fromStdString(message + "; the body keeps density " +
+                                                 DensityText(session_.Simulation().settings.density)));
+    densityNote_->show();
+}
+
+void TForm1::SetupDone()
+{
+    Edit1->setStyleSheet(QString());
+    densityNote_->hide();
+}
 
 void TForm1::ShowMessageBox(QWidget* parent, const std::string& message)
 {

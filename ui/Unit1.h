@@ -60,6 +60,13 @@ public:
     // The drawing area's size when the window opens.
     static constexpr int kClientWidth = 879;
     static constexpr int kClientHeight = 552;
+    // The smallest area that still shows the controls and the three text lines.
+    static constexpr int kSmallestWidth = 300;
+    static constexpr int kSmallestHeight = 120;
+
+    // Why the density box's text is refused, beside the box; empty while the
+    // text is accepted.
+    QString DensityProblem() const;
 
     // Shows a message in a modal box once the event loop is free to show it.
     static void ShowMessageBox(QWidget* parent, const std::string& message);
@@ -69,11 +76,15 @@ protected:
 
 private:
     void Redrawn() override;
-    void RunningChanged(bool running) override;
-    void SetupRefused(const std::string& message) override;
+    void TimingChanged() override;
+    void SetupRefused(const std::string& message, SetupFault fault) override;
+    void SetupDone() override;
+    // The controls keep their place by the drawing area's bottom-left corner.
+    void PlaceControls();
 
     Session session_;
     ErrorReporter reportError_;
+    QLabel* densityNote_;
 };
 
 // The one main window, set by the program entry.

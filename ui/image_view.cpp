@@ -20,6 +20,9 @@ ImageView::ImageView(int width, int height, QWidget* parent) : QWidget(parent), 
     resize(width, height);
     // The picture covers the whole area: nothing behind it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A press here takes the keys back from the density box, so that the
+    // window's keys act again.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void ImageView::paintEvent(QPaintEvent* event)

@@ -76,7 +76,7 @@ private:
     {
         if (!framesFolder_.isEmpty()) SaveFrame();
     }
-    void SetupRefused(const std::string& message) override { Error(message); }
+    void SetupRefused(const std::string& message, SetupFault) override { Error(message); }
     void Error(const std::string& message) { err_ << "line " << line_ << ": error: " << message << '\n'; }
 
     void Save(const QString& path)

@@ -1,7 +1,9 @@
 #include "ui/Unit1.h"
 
 #include <fstream>
+#include <sstream>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/image_view.h"
+#include "ui/script_runner.h"
 #include "tests/test_files.h"
 
 namespace {
@@ -99,7 +102,7 @@ TEST_F(Window, EveryKeystrokeRebuildsTheBody)
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(Window, EmptiedDensityReportsAndKeepsTheBody)
+TEST_F(Window, RefusedDensityIsMarkedBesideTheBoxAndKeepsTheBody)
 {
     TForm1& w = Open();
     w.Edit1->setText("3");
@@ -110,25 +113,36 @@ TEST_F(Window, EmptiedDensityReportsAndKeepsTheBody)
     const QImage picture = Picture();
     w.Edit1->clear();
     EXPECT_FALSE(w.Running());
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("density \"\" is not a number"), std::string::npos);
     EXPECT_EQ(Body(), before);
     EXPECT_EQ(w.Simulation().settings.density, 3.0);
     EXPECT_EQ(Picture(), picture);  // no redraw
+    EXPECT_EQ(w.DensityProblem().toStdString(),
+              "density \"\" is not a number: enter a positive number, such as 1 or 2.5; the body keeps density 3");
+    EXPECT_FALSE(w.Edit1->styleSheet().isEmpty());
+
+    // Typed key by key, "0" and "0." are refused on the way to "0.5": no box
+    // interrupts the typing and no key is lost.
+    w.Edit1->setFocus();
+    QTest::keyClicks(w.Edit1, "0.");
+    EXPECT_NE(w.DensityProblem().indexOf("\"0.\" is not positive"), -1);
+    QTest::keyClicks(w.Edit1, "5");
+    EXPECT_EQ(w.Edit1->text(), "0.5");
+    EXPECT_EQ(w.Simulation().settings.density, 0.5);
+    EXPECT_TRUE(w.DensityProblem().isEmpty());
+    EXPECT_TRUE(w.Edit1->styleSheet().isEmpty());
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(Window, BadDensityCannotHaltARunningSimulation)
 {
     TForm1& w = Open();
     w.Edit1->setText("x");
-    errors.clear();
     w.Button3Click();  // halted: starts with no setup
     EXPECT_TRUE(w.Running());
-    EXPECT_TRUE(errors.empty());
     w.Button3Click();
     EXPECT_TRUE(w.Running());
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("\"x\""), std::string::npos);
+    EXPECT_NE(w.DensityProblem().indexOf("\"x\""), -1);
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(Window, RealMouseEventsPushWithAnyButton)
@@ -165,24 +179,40 @@ TEST_F(Window, MissChangesNothing)
     EXPECT_EQ(Picture(), picture);
 }
 
-TEST_F(Window, ResizeMovesTheEdgesAndThePicture)
+TEST_F(Window, ResizeRedrawsAtTheNewSizeAndKeepsTheControlsByTheCorner)
 {
     TForm1& w = Open();
-    w.resize(300, 200);  // the body's centre, x = 100, now lies beyond 300 / 4
+    w.Image1MouseDown(440, 292);
+    w.Image1MouseUp(470, 262);  // an arrow, which the resize's clearing redraw removes
+    w.resize(300, 200);         // the body's centre, x = 100, now lies beyond 300 / 4
     EXPECT_EQ(w.Image1->size(), QSize(300, 200));
-    EXPECT_EQ(w.Image1->Canvas().Image().size(), QSize(300, 200));
-    // Particle 0's centre is now above the area, at (440, 200 − 260).
+    EXPECT_EQ(w.Button3->geometry(), QRect(8, 168, 65, 25));
+    EXPECT_EQ(w.Edit1->geometry(), QRect(200, 168, 25, 17));
+    EXPECT_EQ(w.Label1->y(), 168);
+    // The same picture as a script's `size`: a clearing redraw at the new size.
+    const std::filesystem::path frame = file.folder() / "resized.png";
+    std::ostringstream out, err;
+    RunScript(ParseScript("press 440 292\nrelease 470 262\nsize 300 200\nframe " + frame.string() + "\n", "test"),
+              file.path(), {}, out, err);
+    EXPECT_EQ(Picture(), QImage(QString::fromStdString(frame.string())).convertToFormat(QImage::Format_RGB32));
+    // Particle 0's centre is now above the area, at (440, 200 − 260): the
+    // hit test and the next step use the new height, as the picture does.
     w.Image1MouseDown(440, -60);
     w.Image1MouseUp(441, -60);
-    EXPECT_EQ(Body().force, (Vector3{1, 0, 0}));
+    EXPECT_EQ(Body().force, (Vector3{31, 30, 0}));
     w.Button3Click();
     w.Timer1Timer();
-    EXPECT_EQ(Body().force.x, -1.0);  // reflected
+    EXPECT_EQ(Body().force.x, -31.0);  // reflected
     w.resize(1000, 700);
     EXPECT_EQ(w.Image1->Canvas().Image().size(), QSize(1000, 700));
+    EXPECT_EQ(w.Button3->geometry(), QRect(8, 668, 65, 25));
     w.Timer1Timer();
-    EXPECT_EQ(Body().force.x, -1.0);  // inside again: not reflected
+    EXPECT_EQ(Body().force.x, -31.0);  // inside again: not reflected
     EXPECT_EQ(Picture().pixel(440, 700 - 260), qRgb(0, 0, 255));
+
+    w.resize(10, 10);
+    EXPECT_EQ(w.size(), QSize(TForm1::kSmallestWidth, TForm1::kSmallestHeight));
+    EXPECT_GE(w.Button3->y(), 70);  // below the text block
 }
 
 TEST(WindowStartUp, MissingDataFileOpensTheEmptyBodyAndSaysWhere)
