@@ -8,7 +8,7 @@
 
 #include "app/application.h"
 #include "ui/Unit1.h"
-#include "ui/desktop_actions.h"
+#include "ui/main_window.h"
 #include "ui/script_runner.h"
 #include "ui/session_recorder.h"
 
@@ -80,11 +80,14 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Rigid Body Dynamics: a flat cluster of spheres moving under the rigid-body equations.\n"
-                       "Without --script, opens the window. Its keys:\n"
-                       "  Ctrl+Right  one time step, while halted\n"
+                       "Without --script, opens the window; its menus show every command. Its keys:\n"
+                       "  Space       pause or resume a run, keeping the body as it is\n"
+                       "  Ctrl+Right  one time step, while halted or paused\n"
+                       "  Ctrl+-      slower, Ctrl++ faster (1/8 to 4 times; a step stays 0.2)\n"
                        "  Ctrl+R      reload the data file\n"
                        "  Ctrl+O      open another data file (or drop one on the window)\n"
-                       "  Ctrl+S      save the picture as a PNG"));
+                       "  Ctrl+S      save the picture as a PNG\n"
+                       "  Ctrl+Q      quit"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption scriptOption(QStringLiteral("script"),
@@ -119,9 +122,9 @@ int main(int argc, char** argv)
         return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption));
 
     try {
-        TForm1 window(dataFile, [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
-        Form1 = &window;
-        SessionRecorder recorder(window.CurrentSession(),
+        MainWindow window(dataFile, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
+        Form1 = &window.Form();
+        SessionRecorder recorder(window.Form().CurrentSession(),
                                  [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
         QString problem;
         // Asked for a record, the person wants one: better no window than an
@@ -131,7 +134,7 @@ int main(int argc, char** argv)
                       << "': " << problem.toStdString() << '\n';
             return kUsageError;
         }
-        DesktopActions actions(window, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
+        window.RestoreSettings();
         window.show();
         Application::exec();
     } catch (const std::exception& error) {

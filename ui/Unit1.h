@@ -68,6 +68,9 @@ public:
     // text is accepted.
     QString DensityProblem() const;
 
+    // The drawing area's classic size, for a main window to open around.
+    QSize sizeHint() const override { return {kClientWidth, kClientHeight}; }
+
     // Shows a message in a modal box once the event loop is free to show it.
     static void ShowMessageBox(QWidget* parent, const std::string& message);
 

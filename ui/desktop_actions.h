@@ -1,27 +1,55 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QObject>
 
+#include "session/session.h"
 #include "ui/file_chooser.h"
 
+class QAction;
+class QActionGroup;
 class TForm1;
 
-// The window's keyboard shortcuts and file drops:
-//   Ctrl+Right  one time step while halted
-//   Ctrl+R      reload the data file
-//   Ctrl+O      open another data file
-//   Ctrl+S      save the picture as a PNG
-// A file dropped on the window is opened as with Ctrl+O. All take Ctrl, so
-// typing in the density box never sets one off; there Ctrl+Right keeps moving
-// the cursor a word, as in any text box.
-class DesktopActions : public QObject {
+// Every command of the window as a QAction with its key, made once, for the
+// menus to show and the keys to reach wherever the focus is in the window:
+//   Ctrl+O, Ctrl+R, Ctrl+S   open a data file, reload it, save the picture
+//   Space                    pause or resume a run, with no setup
+//   Ctrl+Right               one time step while halted
+//   Ctrl+-, Ctrl++           slower, faster
+// A file dropped on the window is opened as with Ctrl+O. In the density box a
+// blank is typed and Ctrl+Right moves the cursor a word, as in any text box.
+class DesktopActions : public QObject, private SessionListener {
 public:
     DesktopActions(TForm1& form, FileChooser choose);
+    ~DesktopActions() override;
+
+    // Opens `path` as Ctrl+O does, and tells `opened` when it was not refused.
+    void Open(const QString& path);
+    std::function<void(const QString& path)> opened;
+
+    QAction* open;
+    QAction* reload;
+    QAction* savePicture;
+    QAction* startStop;
+    QAction* pause;
+    QAction* step;
+    QAction* slower;
+    QAction* faster;
+    // 1/8 to 4, checked at the session's speed.
+    std::vector<QAction*> speeds;
+
+    // The speed menu's values, slowest first.
+    static const std::vector<double>& SpeedSteps();
 
 private:
-    void OpenChosenDataFile();
     void SaveChosenPicture();
+    void ChangeSpeed(int direction);
+    void TimingChanged() override;
+    void ShowSpeed();
 
     TForm1& form_;
     FileChooser choose_;
+    QActionGroup* speedGroup_;
 };

@@ -14,6 +14,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
+# Settings of the person's own runs must not reach the test, nor the test's theirs.
+export XDG_CONFIG_HOME="$work/config"
 
 # The window's id, once it is on screen.
 find_window() {

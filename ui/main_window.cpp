@@ -1,0 +1,185 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStatusBar>
+
+#include "session/quantities.h"
+#include "ui/Unit1.h"
+
+namespace {
+
+constexpr int kMostRecentFiles = 8;
+const QString kSettingsName = QStringLiteral("rigid-body");
+
+QString SpeedText(double speed)
+{
+    return speed < 1 ? QStringLiteral("1/%1").arg(qRound(1 / speed)) : QString::number(speed);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::filesystem::path dataFile, FileChooser choose, QWidget* parent)
+    : QMainWindow(parent),
+      form_(new TForm1(
+          std::move(dataFile), [this](const std::string& message) { TForm1::ShowMessageBox(this, message); }, this)),
+      actions_(std::make_unique<DesktopActions>(*form_, std::move(choose))), runState_(new QLabel(this)),
+      time_(new QLabel(this)), speed_(new QLabel(this)), dataFile_(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("Rigid Body Dynamics"));
+    setCentralWidget(form_);
+    actions_->opened = [this](const QString& path) { AddRecentFile(path); };
+    BuildMenus();
+    for (QLabel* label : {runState_, time_, speed_}) statusBar()->addWidget(label);
+    statusBar()->addPermanentWidget(dataFile_);
+    form_->CurrentSession().Listen(*this);
+    ShowStatus();
+    // The drawing area opens at its classic size, menu and status bar around it.
+    resize(sizeHint());
+    move(89, 143);
+}
+
+MainWindow::~MainWindow() { form_->CurrentSession().StopListening(*this); }
+
+void MainWindow::BuildMenus()
+{
+    DesktopActions& a = *actions_;
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(a.open);
+    QMenu* examples = file->addMenu(QStringLiteral("Open &example"));
+    const QDir bodies(ExampleBodiesFolder());
+    for (const QFileInfo& body : bodies.entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        const QString path = body.filePath();
+        examples->addAction(body.completeBaseName(), this, [this, path] { actions_->Open(path); });
+    }
+    examples->setEnabled(!examples->isEmpty());
+    recentMenu_ = file->addMenu(QStringLiteral("Open &recent"));
+    file->addAction(a.reload);
+    file->addAction(a.savePicture);
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+
+    QMenu* simulation = menuBar()->addMenu(QStringLiteral("&Simulation"));
+    simulation->addAction(a.startStop);
+    simulation->addAction(a.pause);
+    simulation->addAction(a.step);
+    QMenu* speed = simulation->addMenu(QStringLiteral("Spee&d"));
+    for (QAction* choice : a.speeds) speed->addAction(choice);
+    speed->addSeparator();
+    speed->addAction(a.slower);
+    speed->addAction(a.faster);
+
+    menuBar()->addMenu(QStringLiteral("&View"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Keys and mouse"), this,
+                    [this] { QMessageBox::information(this, QStringLiteral("Keys and mouse"), KeysHelp()); });
+    help->addAction(QStringLiteral("&About"), this, [this] {
+        QMessageBox::about(this, QStringLiteral("About Rigid Body Dynamics"),
+                           QStringLiteral("<p><b>Rigid Body Dynamics</b> %1</p>"
+                                          "<p>One rigid body, a flat cluster of spheres, moving under the "
+                                          "three-dimensional rigid-body equations with a fixed explicit Euler "
+                                          "step. Every number is computed in a fixed order, so a run is "
+                                          "reproducible to the last bit.</p><p>Licence: MIT.</p>")
+                               .arg(QApplication::applicationVersion()));
+    });
+    FillRecentMenu();
+}
+
+QString MainWindow::KeysHelp() const
+{
+    QString rows;
+    auto row = [&rows](const QString& keys, const QString& what) {
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), what);
+    };
+    auto keysOf = [](const QAction* action) {
+        QStringList keys;
+        for (const QKeySequence& key : action->shortcuts()) keys << key.toString(QKeySequence::NativeText);
+        return keys.join(QStringLiteral(" or "));
+    };
+    const DesktopActions& a = *actions_;
+    row(QStringLiteral("Start/Stop button"), QStringLiteral("run; stopping returns the body to rest"));
+    row(keysOf(a.pause), QStringLiteral("pause or resume a run, keeping the body as it is"));
+    row(keysOf(a.step), QStringLiteral("one time step of 0.2 while halted or paused"));
+    row(keysOf(a.slower) + QStringLiteral(", ") + keysOf(a.faster),
+        QStringLiteral("slower, faster: the timer's pace from 1/8 to 4; each step stays 0.2"));
+    row(keysOf(a.open), QStringLiteral("open a data file (or drop one on the window)"));
+    row(keysOf(a.reload), QStringLiteral("reload the data file; the run stops"));
+    row(keysOf(a.savePicture), QStringLiteral("save the picture as a PNG"));
+    row(QStringLiteral("Press on a disc, release elsewhere"),
+        QStringLiteral("push: the drag in pixels, y up, is added to the force, its moment about the centre "
+                       "of mass to the torque; both act at every step until the body is rebuilt"));
+    row(QStringLiteral("density box"),
+        QStringLiteral("mass per unit area; every change stops the run and rebuilds the body; a refused "
+                       "text is marked and the body keeps its density"));
+    return QStringLiteral("<table cellspacing=\"6\">%1</table>").arg(rows);
+}
+
+QString MainWindow::ExampleBodiesFolder()
+{
+    const QString installed = QApplication::applicationDirPath() + QStringLiteral("/../share/rigid-body/bodies");
+    if (QFileInfo(installed).isDir()) return QDir(installed).canonicalPath();
+    return QStringLiteral(RBD_SOURCE_DIR "/examples/bodies");
+}
+
+void MainWindow::RestoreSettings()
+{
+    const QSettings settings(kSettingsName, kSettingsName);
+    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
+    bool valid = false;
+    const double speed = settings.value(QStringLiteral("speed"), 1.0).toDouble(&valid);
+    if (valid) form_->CurrentSession().SetSpeed(speed);
+    recentFiles_ = settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kMostRecentFiles);
+    FillRecentMenu();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QSettings settings(kSettingsName, kSettingsName);
+    settings.setValue(QStringLiteral("geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("windowState"), saveState());
+    settings.setValue(QStringLiteral("speed"), form_->CurrentSession().Speed());
+    settings.setValue(QStringLiteral("recentFiles"), recentFiles_);
+    event->accept();
+}
+
+void MainWindow::AddRecentFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recentFiles_.removeAll(absolute);
+    recentFiles_.prepend(absolute);
+    recentFiles_ = recentFiles_.mid(0, kMostRecentFiles);
+    FillRecentMenu();
+}
+
+void MainWindow::FillRecentMenu()
+{
+    recentMenu_->clear();
+    for (const QString& path : recentFiles_)
+        recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { actions_->Open(path); })
+            ->setToolTip(path);
+    recentMenu_->setEnabled(!recentFiles_.isEmpty());
+}
+
+void MainWindow::ShowStatus()
+{
+    const Session& session = form_->CurrentSession();
+    const long long steps = session.Simulation().steps;
+    runState_->setText(session.Running() ? QStringLiteral("Running")
+                       : steps == 0      ? QStringLiteral("At rest")
+                                         : QStringLiteral("Paused"));
+    time_->setText(QStringLiteral("t = %1 (%2 steps)").arg(SimulatedTime(steps), 0, 'f', 1).arg(steps));
+    speed_->setText(QStringLiteral("speed %1×").arg(SpeedText(session.Speed())));
+    const QString path = QString::fromStdString(session.DataFile().string());
+    dataFile_->setText(QFileInfo(path).fileName());
+    dataFile_->setToolTip(path);
+}
