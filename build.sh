@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing (Debian 12), builds, and then either opens the
-# program on the shipped data.txt or runs the whole test suite.
+# Installs what is missing (Debian 12), builds, and then opens the program on
+# the shipped data.txt, runs the whole test suite, or makes the Debian package
+# in build/release.
 #   ./build.sh run [program options]
 #   ./build.sh test
+#   ./build.sh package
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libxkbcommon-dev
-          libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth xdotool imagemagick)
+          libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth xdotool imagemagick
+          dpkg-dev file desktop-file-utils appstream libxml2-utils groff-base)
 
 install_missing() {
     local missing=()
@@ -34,8 +37,12 @@ case "${1:-}" in
         install_missing
         cmake --workflow --preset ci
         ;;
+    package)
+        install_missing
+        cmake --workflow --preset package
+        ;;
     *)
-        echo "usage: $0 run [program options] | $0 test" >&2
+        echo "usage: $0 run [program options] | $0 test | $0 package" >&2
         exit 2
         ;;
 esac

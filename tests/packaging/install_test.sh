@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root as a package would, checks what a
+# desktop and a package manager read from it, runs the installed program from
+# a folder with no data.txt, and builds and lists the Debian package.
+#   install_test.sh BUILD_DIR SOURCE_DIR APP_ID BINDIR DATADIR MANDIR
+# (the last three absolute, as the build was configured to install)
+set -euo pipefail
+build=$(realpath "$1")
+source=$(realpath "$2")
+app_id=$3
+bindir=$4
+datadir=$5
+mandir=$6
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+root=$work/root
+DESTDIR=$root cmake --install "$build" >"$work/install.log"
+
+program=$bindir/rigid-body
+desktop=$datadir/applications/$app_id.desktop
+metainfo=$datadir/metainfo/$app_id.metainfo.xml
+icon=$datadir/icons/hicolor/scalable/apps/$app_id.svg
+manual=$mandir/man1/rigid-body.1
+body=$datadir/rigid-body/bodies/l-shape.txt
+for file in "$program" "$desktop" "$metainfo" "$icon" "$manual" "$body"; do
+    [ -f "$root$file" ] || fail "not installed: $file"
+done
+
+desktop-file-validate "$root$desktop" || fail "the desktop entry is refused"
+appstreamcli validate --no-net "$root$metainfo" || fail "the AppStream metadata is refused"
+xmllint --noout "$root$icon" || fail "the icon is not well-formed XML"
+
+# The menu starts the program by the paths CMake wrote into the entry, with no
+# data.txt at hand: both must name what was installed.
+mapfile -t quoted < <(grep '^Exec=' "$root$desktop" | grep -o '"[^"]*"' | tr -d '"')
+[ "${quoted[0]:-}" = "$program" ] || fail "the menu entry starts '${quoted[0]:-}', not $program"
+[ "${quoted[1]:-}" = "$body" ] || fail "the menu entry opens '${quoted[1]:-}', not $body"
+grep -qx "Icon=$app_id" "$root$desktop" || fail "the menu entry's icon is not $app_id"
+
+# The manual formats without a warning and keeps up with the program: every
+# option and every key that --help names has its entry.
+warnings=$(groff -mdoc -ww -z "$root$manual" 2>&1)
+[ -z "$warnings" ] || fail "the manual formats with warnings: $warnings"
+help=$("$root$program" --help)
+for option in $(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u); do
+    grep -q -- "Fl \\\\${option#-}\\b" "$root$manual" || fail "the manual lacks the option $option"
+done
+for key in $(sed -n '/keys:$/,/^$/s/^  \([^ ]\+\) .*/\1/p' <<<"$help"); do
+    grep -q "^\.It $key\$" "$root$manual" || fail "the manual lacks the key $key"
+done
+
+# The installed program on the installed body, far from the source tree, runs
+# as the built one does on the shipped data.txt, to the last bit.
+script=$'press 432 288\nrelease 472 250\nstartstop\ntick 40\nstate'
+mkdir "$work/elsewhere"
+installed=$(cd "$work/elsewhere" && "$root$program" --script - --data "$root$body" <<<"$script")
+built=$(cd "$source" && "$build/app/rigid-body" --script - <<<"$script")
+grep -q '"particleCount":8' <<<"$installed" || fail "the installed run printed no state: $installed"
+[ "$installed" = "$built" ] || fail "the installed run differs from the built one"
+
+# The package holds exactly the installed files, and needs Qt's widgets.
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package") >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack could not make the package"; }
+package=$(echo "$work"/package/rigid-body_*.deb)
+[ -f "$package" ] || fail "no rigid-body_*.deb made"
+dpkg-deb --info "$package"
+dpkg-deb --contents "$package"
+dpkg-deb --field "$package" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt's widgets"
+diff <(cd "$root" && find . -type f | sort) \
+     <(dpkg-deb --contents "$package" | awk '$1 !~ /^d/ { print $NF }' | sort) ||
+    fail "the package's files differ from the installed ones"
+echo "installed, validated and packaged"
