@@ -5,6 +5,7 @@
 
 // 24-bit colours laid out as 0x00BBGGRR.
 using Color = std::uint32_t;
+inline constexpr Color kBlack = 0x000000;
 inline constexpr Color kBlue = 0xFF0000;
 inline constexpr Color kWhite = 0xFFFFFF;
 
@@ -19,8 +20,10 @@ struct Rect {
 };
 
 // A retained picture in pixel coordinates (origin top-left, y down) that the
-// scene and the push arrow draw on. The pen (solid black, one pixel) and the
-// font are fixed; only the brush colour changes, and it persists between calls.
+// scene, the push arrow and the overlays draw on. The pen is solid and one
+// pixel wide, black until SetPenColor changes it; the font is fixed. Pen and
+// brush colours persist between calls. The scene and the push never set the
+// pen: they rely on whoever changes it to leave it black.
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -34,6 +37,8 @@ public:
     virtual void Resize(int width, int height) = 0;
 
     virtual void SetBrushColor(Color color) = 0;
+    // Lines, ellipse outlines and text.
+    virtual void SetPenColor(Color color) = 0;
     virtual void FillRect(Rect rect) = 0;
     // Inscribed in the box of two corners given in either order; pen outline,
     // brush fill; the box's right column and bottom row stay outside.

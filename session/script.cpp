@@ -4,6 +4,8 @@
 #include <climits>
 #include <optional>
 
+#include "sim/decimal_number.h"
+
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
@@ -40,6 +42,7 @@ std::optional<ScriptCommand::Kind> BareCommand(std::string_view word)
     if (word == "step") return Kind::Step;
     if (word == "reload") return Kind::Reload;
     if (word == "state") return Kind::State;
+    if (word == "pause") return Kind::Pause;
     return std::nullopt;
 }
 
@@ -112,6 +115,23 @@ public:
             command.kind = word == "press" ? ScriptCommand::Kind::Press : ScriptCommand::Kind::Release;
             command.x = pixel(0, INT_MIN, INT_MAX, usage);
             command.y = pixel(1, INT_MIN, INT_MAX, usage);
+        } else if (word == "speed") {
+            constexpr const char* usage = "a number from 0.125 to 4, such as 0.5 or 2";
+            expect(1, usage);
+            command.kind = ScriptCommand::Kind::Speed;
+            // The density's reader: the same forms of number, whatever the locale.
+            const std::optional<double> speed = ParseDecimalNumber(args[0]);
+            if (!speed || !(*speed >= kSlowestSpeed && *speed <= kFastestSpeed))
+                Fail(std::string("'speed' takes ") + usage);
+            command.speed = *speed;
+        } else if (word == "view") {
+            constexpr const char* usage = "an overlay (com, velocity, force, omega, trail or axes) and on or off";
+            expect(2, usage);
+            command.kind = ScriptCommand::Kind::View;
+            const std::optional<Overlay> overlay = OverlayNamed(args[0]);
+            if (!overlay || (args[1] != "on" && args[1] != "off")) Fail(std::string("'view' takes ") + usage);
+            command.overlay = *overlay;
+            command.on = args[1] == "on";
         } else {
             Fail("unknown command '" + std::string(word) + "'");
         }

@@ -5,17 +5,37 @@
 #include <string_view>
 #include <vector>
 
+#include "session/overlays.h"
+
 // One line of a script: an event for the window's handlers, or a request for
 // its state or picture.
 struct ScriptCommand {
-    enum class Kind { Size, Density, StartStop, Tick, Press, Release, Step, Reload, Open, State, Frame };
+    enum class Kind {
+        Size,
+        Density,
+        StartStop,
+        Tick,
+        Press,
+        Release,
+        Step,
+        Reload,
+        Open,
+        State,
+        Frame,
+        Pause,
+        Speed,
+        View
+    };
 
     Kind kind = Kind::State;
-    int line = 0;         // 1-based, in the script
-    int x = 0;            // size: width; press, release: pixel column
-    int y = 0;            // size: height; press, release: pixel row
-    long long count = 1;  // tick: timer periods
-    std::string text;     // density: the box's text; open: the data file; frame: the PNG's path
+    int line = 0;                    // 1-based, in the script
+    int x = 0;                       // size: width; press, release: pixel column
+    int y = 0;                       // size: height; press, release: pixel row
+    long long count = 1;             // tick: timer periods
+    std::string text;                // density: the box's text; open: the data file; frame: the PNG's path
+    double speed = 1.0;              // speed: timer periods of 50 ms / speed, from 0.125 to 4
+    Overlay overlay = Overlay::Com;  // view: the overlay shown or hidden
+    bool on = false;                 // view: shown
 
     friend bool operator==(const ScriptCommand&, const ScriptCommand&) = default;
 
@@ -40,6 +60,12 @@ struct ScriptCommand {
 // one `tick` may pass: beyond them a replay would run out of memory or time.
 constexpr int kLargestScriptSide = 16384;
 constexpr long long kMostTicksAtOnce = 1000000000;
+
+// The slowest and fastest runs a person may choose, as a factor of the
+// timer's rate. The step length never changes with it, so neither does a
+// replay; only the timer's period does.
+constexpr double kSlowestSpeed = 0.125;
+constexpr double kFastestSpeed = 4.0;
 
 // A script that is not one: "NAME:LINE: what is wrong".
 class ScriptUsageError : public std::runtime_error {

@@ -1,5 +1,6 @@
 #include "session/script_line.h"
 
+#include "session/json_number.h"
 #include "sim/setup_error.h"
 
 namespace {
@@ -65,6 +66,18 @@ std::string ScriptLine(const ScriptCommand& command)
     case Kind::Frame:
         CheckIsPath("the picture's path", command.text);
         return "frame " + command.text;
+    case Kind::Pause:
+        return "pause";
+    case Kind::Speed: {
+        if (!(command.speed >= kSlowestSpeed && command.speed <= kFastestSpeed))
+            throw UnwritableCommand("a speed of " + std::to_string(command.speed) + " is outside 0.125 to 4");
+        // The shortest digits that read back to the same double.
+        std::string line = "speed ";
+        AppendJsonNumber(line, command.speed);
+        return line;
+    }
+    case Kind::View:
+        return "view " + std::string(OverlayName(command.overlay)) + (command.on ? " on" : " off");
     }
     throw UnwritableCommand("a command of unknown kind");
 }

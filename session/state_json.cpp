@@ -1,10 +1,9 @@
 #include "session/state_json.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 
+#include "session/json_number.h"
 #include "session/quantities.h"
 #include "session/scene.h"
 
@@ -25,12 +24,7 @@ public:
     void Number(double value)
     {
         Separate();
-        if (!std::isfinite(value)) {
-            out_ += "null";
-            return;
-        }
-        char buffer[32];
-        out_.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+        AppendJsonNumber(out_, value);
     }
     void Integer(long long value)
     {

@@ -13,13 +13,13 @@ QColor ToQColor(Color color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-// A painter in the canvas's fixed state: one-pixel black pen, no antialiasing.
+// A painter in the canvas's state: one-pixel pen of its colour, no antialiasing.
 class CanvasPainter : public QPainter {
 public:
-    explicit CanvasPainter(QImage& image) : QPainter(&image)
+    CanvasPainter(QImage& image, Color pen) : QPainter(&image)
     {
         setRenderHint(QPainter::Antialiasing, false);
-        setPen(QPen(Qt::black, 1));
+        setPen(QPen(ToQColor(pen), 1));
     }
 };
 
@@ -43,7 +43,7 @@ void ImageCanvas::FillRect(Rect rect)
     const QRect area =
         QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)).intersected(image_.rect());
     if (area.isEmpty()) return;
-    CanvasPainter(image_).fillRect(area, ToQColor(brush_));
+    CanvasPainter(image_, pen_).fillRect(area, ToQColor(brush_));
 }
 
 void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
@@ -59,11 +59,11 @@ void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
         const auto size = std::pair{static_cast<int>(right - left), static_cast<int>(bottom - top)};
         auto stamp = stamps_.find(size);
         if (stamp == stamps_.end()) stamp = stamps_.emplace(size, DiscStamp(size.first, size.second)).first;
-        stamp->second.Stamp(image_, static_cast<int>(left), static_cast<int>(top), qRgb(0, 0, 0),
+        stamp->second.Stamp(image_, static_cast<int>(left), static_cast<int>(top), ToQColor(pen_).rgb(),
                             ToQColor(brush_).rgb());
         return;
     }
-    CanvasPainter painter(image_);
+    CanvasPainter painter(image_, pen_);
     painter.setBrush(ToQColor(brush_));
     PaintEllipse(painter, left, top, right, bottom);
 }
@@ -73,7 +73,7 @@ void ImageCanvas::TextOut(int x, int y, std::string_view text)
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFont font = Font();
     const QFontMetrics metrics(font);
-    CanvasPainter painter(image_);
+    CanvasPainter painter(image_, pen_);
     painter.setFont(font);
     painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), ToQColor(brush_));
     painter.drawText(QPoint(x, y + metrics.ascent()), string);
@@ -81,7 +81,7 @@ void ImageCanvas::TextOut(int x, int y, std::string_view text)
 
 void ImageCanvas::LineTo(int x, int y)
 {
-    CanvasPainter(image_).drawLine(penPosition_, QPoint(x, y));
+    CanvasPainter(image_, pen_).drawLine(penPosition_, QPoint(x, y));
     penPosition_ = {x, y};
 }
 

@@ -10,7 +10,7 @@
 #include "session/canvas.h"
 #include "ui/disc_stamp.h"
 
-// The retained picture of the drawing area, painted with QPainter: solid black
+// The retained picture of the drawing area, painted with QPainter: solid
 // one-pixel pen, no antialiasing, a fixed pixel-size font, so that a frame is
 // the same picture on every machine.
 class ImageCanvas : public Canvas {
@@ -23,6 +23,7 @@ public:
     void Resize(int width, int height) override;
 
     void SetBrushColor(Color color) override { brush_ = color; }
+    void SetPenColor(Color color) override { pen_ = color; }
     void FillRect(Rect rect) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void TextOut(int x, int y, std::string_view text) override;
@@ -35,6 +36,7 @@ public:
 private:
     QImage image_;
     Color brush_ = kWhite;
+    Color pen_ = kBlack;
     QPoint penPosition_;
     std::map<std::pair<int, int>, DiscStamp> stamps_;  // by box width and height
 };

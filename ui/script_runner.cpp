@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include "session/script_line.h"
 #include "session/session.h"
 #include "ui/Unit1.h"
 #include "ui/image_canvas.h"
@@ -65,6 +66,14 @@ public:
             break;
         case Kind::Frame:
             Save(QString::fromStdString(command.text));
+            break;
+        case Kind::Speed:
+            // The speed sets only the timer's period; a replay has no timer.
+            break;
+        case Kind::Pause:
+        case Kind::View:
+            Error("'" + ScriptLine(command) + "' cannot be replayed yet");
+            failed_ = true;
             break;
         }
     }

@@ -21,6 +21,7 @@ public:
     }
 
     void SetBrushColor(Color color) override { Record("brush " + std::to_string(color)); }
+    void SetPenColor(Color color) override { Record("pen " + std::to_string(color)); }
     void FillRect(Rect r) override { Record("fill " + Join({r.left, r.top, r.right, r.bottom})); }
     void Ellipse(int x1, int y1, int x2, int y2) override { Record("ellipse " + Join({x1, y1, x2, y2})); }
     void TextOut(int x, int y, std::string_view text) override

@@ -1,6 +1,7 @@
 #include "session/script_line.h"
 
 #include <climits>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,7 @@ TEST(ScriptLine, EveryCommandReadsBackAsItself)
         ScriptCommand::WithText(Kind::Open, "/a folder/#data.txt"),
         ScriptCommand::Event(Kind::State),
         ScriptCommand::WithText(Kind::Frame, "out/a b.png"),
+        ScriptCommand::Event(Kind::Pause),
     };
     for (const ScriptCommand& command : commands)
         EXPECT_EQ(ReadBack(ScriptLine(command)), command) << ScriptLine(command);
@@ -64,4 +66,32 @@ TEST(ScriptLine, RefusesWhatALineCannotHold)
     EXPECT_EQ(Refusal(ScriptCommand::Event(Kind::Size, 0, 10)),
               "the drawing area's size 0 x 10 is outside 1 to 16384 pixels a side");
     EXPECT_NE(Refusal(ScriptCommand::Event(Kind::Size, 10, 16385)).find("outside"), std::string::npos);
+}
+
+TEST(ScriptLine, SpeedAndViewReadBackExactly)
+{
+    std::vector<ScriptCommand> commands;
+    for (double speed : {kSlowestSpeed, kFastestSpeed, 1.0 / 3.0, 0.1 + 0.2, std::nextafter(4.0, 0.0)}) {
+        ScriptCommand command = ScriptCommand::Event(Kind::Speed);
+        command.speed = speed;
+        commands.push_back(command);
+    }
+    for (Overlay overlay : kEveryOverlay) {
+        for (bool on : {false, true}) {
+            ScriptCommand command = ScriptCommand::Event(Kind::View);
+            command.overlay = overlay;
+            command.on = on;
+            commands.push_back(command);
+        }
+    }
+    for (const ScriptCommand& command : commands)
+        EXPECT_EQ(ReadBack(ScriptLine(command)), command) << ScriptLine(command);
+    EXPECT_EQ(ScriptLine(commands[0]), "speed 0.125");
+    EXPECT_EQ(ScriptLine(commands.back()), "view axes on");
+
+    ScriptCommand tooFast = ScriptCommand::Event(Kind::Speed);
+    tooFast.speed = std::nextafter(4.0, 5.0);
+    EXPECT_NE(Refusal(tooFast).find("is outside 0.125 to 4"), std::string::npos);
+    tooFast.speed = std::nan("");
+    EXPECT_NE(Refusal(tooFast).find("is outside 0.125 to 4"), std::string::npos);
 }

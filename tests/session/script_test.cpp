@@ -90,3 +90,30 @@ TEST(ParseScript, StepReloadAndOpen)
     EXPECT_EQ(UsageError("reload x"), "s.txt:1: 'reload' takes no arguments");
     EXPECT_EQ(UsageError("open \t"), "s.txt:1: 'open' takes the path of a data file");
 }
+
+TEST(ParseScript, PauseSpeedAndView)
+{
+    const auto commands = ParseScript(
+        "pause # frozen\nspeed 0.125\nspeed 4\nspeed 2.5e-1 # a quarter\nview trail on\nview  axes\toff\n", "s.txt");
+    ASSERT_EQ(commands.size(), 6u);
+    EXPECT_EQ(commands[0].kind, Kind::Pause);
+    EXPECT_EQ(commands[1].kind, Kind::Speed);
+    EXPECT_EQ(commands[1].speed, 0.125);
+    EXPECT_EQ(commands[2].speed, 4.0);
+    EXPECT_EQ(commands[3].speed, 0.25);
+    EXPECT_EQ(commands[4].kind, Kind::View);
+    EXPECT_EQ(commands[4].overlay, Overlay::Trail);
+    EXPECT_TRUE(commands[4].on);
+    EXPECT_EQ(commands[5].overlay, Overlay::Axes);
+    EXPECT_FALSE(commands[5].on);
+
+    const std::string speed = "s.txt:1: 'speed' takes a number from 0.125 to 4, such as 0.5 or 2";
+    for (const char* bad : {"speed", "speed 1 2", "speed 0.124", "speed 4.000000000000001", "speed 0", "speed -1",
+                            "speed 1,5", "speed inf", "speed nan", "speed 0x1", "speed 1e400"})
+        EXPECT_EQ(UsageError(bad), speed) << bad;
+    EXPECT_EQ(UsageError("pause now"), "s.txt:1: 'pause' takes no arguments");
+    const std::string view =
+        "s.txt:1: 'view' takes an overlay (com, velocity, force, omega, trail or axes) and on or off";
+    for (const char* bad : {"view com", "view Trail on", "view com ON", "view com on off", "view mass on"})
+        EXPECT_EQ(UsageError(bad), view) << bad;
+}

@@ -126,6 +126,12 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
         case Kind::State:
             states += StateJson(s, running, height) + "\n";
             break;
+        case Kind::Pause:
+            // Freezes the body as it is, or lets it go on.
+            running = !running;
+            break;
+        case Kind::Speed:
+        case Kind::View:
         case Kind::Frame:
             break;
         }
