@@ -69,6 +69,7 @@ void Session::Release(int x, int y)
     const bool grabbed = simulation_.drag.particleIndex != -1;
     ReleaseAt(simulation_.drag, simulation_.body, simulation_.settings, canvas_, x, y);
     if (!grabbed) return;
+    DrawShownOverlays();
     for (SessionListener* listener : listeners_) listener->Redrawn();
 }
 
@@ -107,6 +108,7 @@ void Session::Resize(int width, int height)
 
 void Session::Pause()
 {
+    Reached(ScriptCommand::Event(Kind::Pause));
     SetRunning(!running_);
     Redraw(1.0);
 }
@@ -114,8 +116,22 @@ void Session::Pause()
 void Session::SetSpeed(double speed)
 {
     if (!(speed >= kSlowest && speed <= kFastest) || speed == speed_) return;
+    ScriptCommand command = ScriptCommand::Event(Kind::Speed);
+    command.speed = speed;
+    Reached(command);
     speed_ = speed;
     for (SessionListener* listener : listeners_) listener->TimingChanged();
+}
+
+void Session::SetOverlay(Overlay overlay, bool shown)
+{
+    if (IsShown(overlays_, overlay) == shown) return;
+    ScriptCommand command = ScriptCommand::Event(Kind::View);
+    command.overlay = overlay;
+    command.on = shown;
+    Reached(command);
+    SetShown(overlays_, overlay, shown);
+    Redraw(1.0);
 }
 
 int Session::TimerPeriod() const { return static_cast<int>(std::lround(kTimerPeriod / speed_)); }
@@ -132,6 +148,7 @@ bool Session::TrySetupBody(const std::filesystem::path& dataFile)
     try {
         SetupBody(simulation_.body, simulation_.settings, densityText_, dataFile);
         simulation_.steps = 0;
+        trail_.points.clear();
         for (SessionListener* listener : listeners_) listener->SetupDone();
         return true;
     } catch (const DensityError& error) {
@@ -160,11 +177,18 @@ void Session::StepAndRedraw()
 {
     StepBody(simulation_.body, simulation_.settings, kStepLength, width_, height_);
     ++simulation_.steps;
+    AppendToTrail(trail_, simulation_.body.position);
     Redraw(1.0);
 }
 
 void Session::Redraw(double clear)
 {
     DrawScene(canvas_, simulation_.body, simulation_.settings, clear);
+    DrawShownOverlays();
     for (SessionListener* listener : listeners_) listener->Redrawn();
+}
+
+void Session::DrawShownOverlays()
+{
+    if (overlays_ != Overlays{}) DrawOverlays(canvas_, simulation_, overlays_, trail_);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "session/canvas.h"
+#include "session/overlays.h"
 #include "session/script.h"
 #include "session/simulation_context.h"
 
@@ -80,12 +81,16 @@ public:
     // The timer's pace relative to 20 ticks a second, from kSlowest to
     // kFastest; each tick still steps 0.2, so a replay is the same at any speed.
     void SetSpeed(double speed);
+    // Shows or hides an overlay, redrawing with clearing when that changes.
+    void SetOverlay(Overlay overlay, bool shown);
 
     const SimulationContext& Simulation() const { return simulation_; }
     bool Running() const { return running_; }
     const std::filesystem::path& DataFile() const { return dataFile_; }
     const std::string& DensityText() const { return densityText_; }
     double Speed() const { return speed_; }
+    const Overlays& ShownOverlays() const { return overlays_; }
+    const Trail& CentreOfMassTrail() const { return trail_; }
     // 50 ms / speed, rounded to whole milliseconds.
     int TimerPeriod() const;
     int Width() const { return width_; }
@@ -100,6 +105,8 @@ private:
     void StopAndRebuild();
     void StepAndRedraw();
     void Redraw(double clear);
+    // Over whatever the scene or the push drew last, when any is shown.
+    void DrawShownOverlays();
 
     Canvas& canvas_;
     std::filesystem::path dataFile_;
@@ -107,6 +114,8 @@ private:
     SimulationContext simulation_;
     bool running_ = false;
     double speed_ = 1.0;
+    Overlays overlays_;
+    Trail trail_;
     int width_;
     int height_;
     std::vector<SessionListener*> listeners_;

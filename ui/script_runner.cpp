@@ -67,13 +67,15 @@ public:
         case Kind::Frame:
             Save(QString::fromStdString(command.text));
             break;
-        case Kind::Speed:
-            // The speed sets only the timer's period; a replay has no timer.
-            break;
         case Kind::Pause:
+            session_.Pause();
+            break;
+        case Kind::Speed:
+            // Only the timer's period changes, and a replay has no timer.
+            session_.SetSpeed(command.speed);
+            break;
         case Kind::View:
-            Error("'" + ScriptLine(command) + "' cannot be replayed yet");
-            failed_ = true;
+            session_.SetOverlay(command.overlay, command.on);
             break;
         }
     }
