@@ -13,6 +13,8 @@ QColor ToQColor(Color color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 // A painter in the canvas's fixed state: one-pixel black pen, no antialiasing.
 class CanvasPainter : public QPainter {
 public:
@@ -70,7 +72,7 @@ void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
 
 void ImageCanvas::TextOut(int x, int y, std::string_view text)
 {
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString string = ToQString(text);
     const QFont font = Font();
     const QFontMetrics metrics(font);
     CanvasPainter painter(image_);
@@ -78,6 +80,13 @@ void ImageCanvas::TextOut(int x, int y, std::string_view text)
     painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), ToQColor(brush_));
     painter.drawText(QPoint(x, y + metrics.ascent()), string);
 }
+
+int ImageCanvas::TextWidth(std::string_view text) const
+{
+    return QFontMetrics(Font()).horizontalAdvance(ToQString(text));
+}
+
+int ImageCanvas::TextHeight(std::string_view) const { return QFontMetrics(Font()).height(); }
 
 void ImageCanvas::LineTo(int x, int y)
 {
