@@ -37,6 +37,9 @@ QFont ImageCanvas::Font()
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
     font.setHintingPreference(QFont::PreferFullHinting);
+    // Glyphs in plain black on the brush: the greys of antialiased text
+    // differ from one rasteriser to the next.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
