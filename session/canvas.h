@@ -46,6 +46,10 @@ public:
     // The top-left of the first character cell at (x, y), on the brush colour
     // under the text's own cells.
     virtual void TextOut(int x, int y, std::string_view text) = 0;
+    // The cells TextOut paints for `text` at (x, y) span from there to
+    // (x + TextWidth, y + TextHeight), in pixels.
+    virtual int TextWidth(std::string_view text) const = 0;
+    virtual int TextHeight(std::string_view text) const = 0;
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
 };

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "session/pixel.h"
-#include "session/scene.h"
 
 namespace {
 
@@ -52,7 +51,8 @@ void PressAt(DragState& drag, const RigidBody& body, const SimulationSettings& s
     drag.startY = *startY;
 }
 
-void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& settings, Canvas& canvas, int x, int y)
+void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& settings, Canvas& canvas, TextCells& cells,
+               int x, int y)
 {
     if (drag.particleIndex == -1) return;
     // A setup between press and release may have left fewer particles than
@@ -67,7 +67,7 @@ void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& setti
         body.force = Add(body.force, push);
         const Vector3 lever = body.particles[static_cast<std::size_t>(drag.particleIndex)].centerOfMass;
         body.torque = Add(body.torque, Cross(lever, push));
-        DrawScene(canvas, body, settings, 0.0);
+        DrawScene(canvas, body, settings, 0.0, cells);
     }
     drag = DragState{};
 }

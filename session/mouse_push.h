@@ -2,6 +2,7 @@
 
 #include "sim/rigid_body.h"
 #include "session/canvas.h"
+#include "session/scene.h"
 
 // A grab between a press and its release; every field is −1 when idle.
 struct DragState {
@@ -24,8 +25,10 @@ void PressAt(DragState& drag, const RigidBody& body, const SimulationSettings& s
 
 // A release applies the grab: the drag vector, y turned up, is added to the
 // force and its moment about the centre of mass to the torque; the arrow is
-// drawn and the scene painted over it without clearing. The grab then ends.
-void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& settings, Canvas& canvas, int x, int y);
+// drawn and the scene painted over it without clearing, minding the `cells`
+// of the text block kept with the picture. The grab then ends.
+void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& settings, Canvas& canvas, TextCells& cells,
+               int x, int y);
 
 // The push arrow from the tail to the tip, its head at the tip. A zero-length
 // arrow has no direction and gets no head.

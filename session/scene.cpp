@@ -1,5 +1,6 @@
 #include "session/scene.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "session/pixel.h"
@@ -10,6 +11,25 @@ namespace {
 constexpr Rect kTextPanel{0, 0, 70, 70};
 constexpr int kTextLeft = 10;
 constexpr int kTextTops[3] = {10, 30, 50};
+
+void DrawTextBlock(Canvas& canvas, const RigidBody& body, TextCells& cells)
+{
+    canvas.SetBrushColor(kWhite);
+    canvas.FillRect(kTextPanel);
+    const std::array<std::string, 3> lines = SceneText(body);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int width = canvas.TextWidth(lines[i]);
+        int& widest = cells.widest[i];
+        // Only the new text's own cells get painted: the tail of a longer
+        // earlier one is blanked first. A line no shorter than any before it
+        // paints exactly what it would without this.
+        if (width < widest)
+            canvas.FillRect(
+                {kTextLeft + width, kTextTops[i], kTextLeft + widest, kTextTops[i] + canvas.TextHeight(lines[i])});
+        widest = std::max(widest, width);
+        canvas.TextOut(kTextLeft, kTextTops[i], lines[i]);
+    }
+}
 
 }  // namespace
 
@@ -47,7 +67,8 @@ std::array<std::string, 3> SceneText(const RigidBody& body)
             "acceleration = " + VectorToText(acceleration)};
 }
 
-void DrawScene(Canvas& canvas, const RigidBody& body, const SimulationSettings& settings, double clear)
+void DrawScene(Canvas& canvas, const RigidBody& body, const SimulationSettings& settings, double clear,
+               TextCells& cells)
 {
     // The brush is white here: every frame ends with it white.
     if (clear != 0) canvas.FillRect(canvas.ClipRect());
@@ -55,8 +76,12 @@ void DrawScene(Canvas& canvas, const RigidBody& body, const SimulationSettings& 
     for (std::size_t i = 0; static_cast<double>(i) < settings.particleCount && i < body.particles.size(); ++i)
         DrawParticle(canvas, body.particles[i], body.position, body.rotation, settings.scale);
 
-    canvas.SetBrushColor(kWhite);
-    canvas.FillRect(kTextPanel);
-    const std::array<std::string, 3> lines = SceneText(body);
-    for (int i = 0; i < 3; ++i) canvas.TextOut(kTextLeft, kTextTops[i], lines[i]);
+    if (clear != 0) cells = TextCells{};
+    DrawTextBlock(canvas, body, cells);
+}
+
+void DrawScene(Canvas& canvas, const RigidBody& body, const SimulationSettings& settings, double clear)
+{
+    TextCells cells;
+    DrawScene(canvas, body, settings, clear, cells);
 }

@@ -29,6 +29,22 @@ void DrawParticle(Canvas& canvas, const Particle& particle, Vector3 position, co
 // The three lines of the text block: force, linear velocity, acceleration.
 std::array<std::string, 3> SceneText(const RigidBody& body);
 
-// One frame: with `clear` non-zero the picture is wiped first; with 0.0 the
-// particles and the text block are painted over what is there.
+// What the text block has written on the picture since the last clearing
+// redraw: for each line, the width in pixels of the widest text drawn in its
+// place. A frame drawn without clearing blanks that much of a line before it
+// writes a shorter one, so that no tail of an earlier text is left standing.
+// The caller keeps one for each picture, from frame to frame.
+struct TextCells {
+    std::array<int, 3> widest{};
+
+    friend bool operator==(const TextCells&, const TextCells&) = default;
+};
+
+// One frame: with `clear` non-zero the picture is wiped first (and `cells`
+// forgets what it held); with 0.0 the particles and the text block are painted
+// over what is there.
+void DrawScene(Canvas& canvas, const RigidBody& body, const SimulationSettings& settings, double clear,
+               TextCells& cells);
+// A frame with no earlier text to mind: a clearing one, or the first on a
+// fresh picture.
 void DrawScene(Canvas& canvas, const RigidBody& body, const SimulationSettings& settings, double clear);

@@ -67,7 +67,7 @@ void Session::Release(int x, int y)
 {
     Reached(ScriptCommand::Event(Kind::Release, x, y));
     const bool grabbed = simulation_.drag.particleIndex != -1;
-    ReleaseAt(simulation_.drag, simulation_.body, simulation_.settings, canvas_, x, y);
+    ReleaseAt(simulation_.drag, simulation_.body, simulation_.settings, canvas_, textCells_, x, y);
     if (!grabbed) return;
     DrawShownOverlays();
     for (SessionListener* listener : listeners_) listener->Redrawn();
@@ -183,7 +183,7 @@ void Session::StepAndRedraw()
 
 void Session::Redraw(double clear)
 {
-    DrawScene(canvas_, simulation_.body, simulation_.settings, clear);
+    DrawScene(canvas_, simulation_.body, simulation_.settings, clear, textCells_);
     DrawShownOverlays();
     for (SessionListener* listener : listeners_) listener->Redrawn();
 }

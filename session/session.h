@@ -6,6 +6,7 @@
 
 #include "session/canvas.h"
 #include "session/overlays.h"
+#include "session/scene.h"
 #include "session/script.h"
 #include "session/simulation_context.h"
 
@@ -116,6 +117,7 @@ private:
     double speed_ = 1.0;
     Overlays overlays_;
     Trail trail_;
+    TextCells textCells_;
     int width_;
     int height_;
     std::vector<SessionListener*> listeners_;

@@ -13,6 +13,8 @@ QColor ToQColor(Color color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 // A painter in the canvas's state: one-pixel pen of its colour, no antialiasing.
 class CanvasPainter : public QPainter {
 public:
@@ -35,6 +37,9 @@ QFont ImageCanvas::Font()
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
     font.setHintingPreference(QFont::PreferFullHinting);
+    // Glyphs in plain black on the brush: the greys of antialiased text
+    // differ from one rasteriser to the next.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
@@ -70,7 +75,7 @@ void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
 
 void ImageCanvas::TextOut(int x, int y, std::string_view text)
 {
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString string = ToQString(text);
     const QFont font = Font();
     const QFontMetrics metrics(font);
     CanvasPainter painter(image_, pen_);
@@ -78,6 +83,13 @@ void ImageCanvas::TextOut(int x, int y, std::string_view text)
     painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), ToQColor(brush_));
     painter.drawText(QPoint(x, y + metrics.ascent()), string);
 }
+
+int ImageCanvas::TextWidth(std::string_view text) const
+{
+    return QFontMetrics(Font()).horizontalAdvance(ToQString(text));
+}
+
+int ImageCanvas::TextHeight(std::string_view) const { return QFontMetrics(Font()).height(); }
 
 void ImageCanvas::LineTo(int x, int y)
 {

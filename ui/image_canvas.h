@@ -27,6 +27,8 @@ public:
     void FillRect(Rect rect) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void TextOut(int x, int y, std::string_view text) override;
+    int TextWidth(std::string_view text) const override;
+    int TextHeight(std::string_view text) const override;
     void MoveTo(int x, int y) override { penPosition_ = {x, y}; }
     void LineTo(int x, int y) override;
 

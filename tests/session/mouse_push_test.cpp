@@ -27,6 +27,7 @@ struct Example : testing::Test {
     SimulationSettings settings;
     DragState drag;
     RecordingCanvas canvas{879, 552};
+    TextCells cells;
 };
 
 }  // namespace
@@ -37,7 +38,7 @@ TEST_F(Example, PushAddsForceAndTorqueDrawsArrowThenScene)
     EXPECT_EQ(drag, (DragState{440, -1, 292, -1, 1}));
     EXPECT_TRUE(canvas.calls.empty());
 
-    ReleaseAt(drag, body, settings, canvas, 460, 272);
+    ReleaseAt(drag, body, settings, canvas, cells, 460, 272);
     EXPECT_EQ(body.force, (Vector3{20, 20, 0}));
     EXPECT_EQ(body.torque, (Vector3{0, 0, 100}));
     EXPECT_EQ(drag, DragState{});
@@ -69,14 +70,14 @@ TEST_F(Example, HitTestUsesTheUnrotatedPlace)
 
 TEST_F(Example, MissesAndZeroPushes)
 {
-    ReleaseAt(drag, body, settings, canvas, 10, 10);  // release without a grab
+    ReleaseAt(drag, body, settings, canvas, cells, 10, 10);  // release without a grab
     PressAt(drag, body, settings, 552, 0, 0);
-    ReleaseAt(drag, body, settings, canvas, 300, 300);
+    ReleaseAt(drag, body, settings, canvas, cells, 300, 300);
     EXPECT_TRUE(canvas.calls.empty());
     EXPECT_EQ(body.force, ZeroVector());
 
     PressAt(drag, body, settings, 552, 441, 291);
-    ReleaseAt(drag, body, settings, canvas, 440, 292);  // on the centre itself
+    ReleaseAt(drag, body, settings, canvas, cells, 440, 292);  // on the centre itself
     EXPECT_EQ(body.force, ZeroVector());
     EXPECT_EQ(body.torque, ZeroVector());
     EXPECT_EQ(std::vector<std::string>(canvas.calls.begin(), canvas.calls.begin() + 3),
@@ -89,16 +90,16 @@ TEST_F(Example, PressesReplaceOrDropTheGrab)
     PressAt(drag, body, settings, 552, 0, 0);
     EXPECT_EQ(drag.particleIndex, -1);
     EXPECT_EQ(drag.startX, 440);  // left as it was
-    ReleaseAt(drag, body, settings, canvas, 500, 500);
+    ReleaseAt(drag, body, settings, canvas, cells, 500, 500);
     EXPECT_EQ(body.force, ZeroVector());
 }
 
 TEST_F(Example, TwoPushesAddUp)
 {
     PressAt(drag, body, settings, 552, 440, 292);
-    ReleaseAt(drag, body, settings, canvas, 450, 292);
+    ReleaseAt(drag, body, settings, canvas, cells, 450, 292);
     PressAt(drag, body, settings, 552, 440, 292);
-    ReleaseAt(drag, body, settings, canvas, 440, 282);
+    ReleaseAt(drag, body, settings, canvas, cells, 440, 282);
     EXPECT_EQ(body.force, (Vector3{10, 10, 0}));
     EXPECT_EQ(body.torque, (Vector3{0, 0, 10 * 10 - 5 * 10}));
 }
@@ -108,7 +109,7 @@ TEST_F(Example, GrabOfAParticleGoneSinceTouchesNothing)
     PressAt(drag, body, settings, 552, 440, 292);
     body.particles.resize(1);
     settings.particleCount = 1;
-    ReleaseAt(drag, body, settings, canvas, 500, 200);
+    ReleaseAt(drag, body, settings, canvas, cells, 500, 200);
     EXPECT_EQ(body.force, ZeroVector());
     EXPECT_TRUE(canvas.calls.empty());
     EXPECT_EQ(drag, DragState{});
@@ -117,7 +118,7 @@ TEST_F(Example, GrabOfAParticleGoneSinceTouchesNothing)
 TEST_F(Example, ExtremeCoordinatesStayDefined)
 {
     PressAt(drag, body, settings, 552, 440, 292);
-    ReleaseAt(drag, body, settings, canvas, INT_MIN, INT_MAX);
+    ReleaseAt(drag, body, settings, canvas, cells, INT_MIN, INT_MAX);
     EXPECT_EQ(body.force, (Vector3{static_cast<double>(INT_MIN) - 440, 292.0 - INT_MAX, 0}));
 
     body.position = {std::nan(""), 1e300, 0};

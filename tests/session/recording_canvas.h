@@ -6,8 +6,12 @@
 #include "session/canvas.h"
 
 // Writes down every call, so a test can check exactly what was drawn.
+// Text is measured in fixed cells, one per byte.
 class RecordingCanvas : public Canvas {
 public:
+    static constexpr int kCellWidth = 7;
+    static constexpr int kCellHeight = 15;
+
     RecordingCanvas(int width, int height) : width_(width), height_(height) {}
 
     int Width() const override { return width_; }
@@ -28,6 +32,9 @@ public:
     {
         Record("text " + Join({x, y}) + " " + std::string(text));
     }
+    // Measuring draws nothing, so it is not written down.
+    int TextWidth(std::string_view text) const override { return kCellWidth * static_cast<int>(text.size()); }
+    int TextHeight(std::string_view) const override { return kCellHeight; }
     void MoveTo(int x, int y) override { Record("move " + Join({x, y})); }
     void LineTo(int x, int y) override { Record("line " + Join({x, y})); }
 

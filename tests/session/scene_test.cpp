@@ -115,3 +115,55 @@ TEST(DrawScene, NeverReadsPastTheParticles)
                             [](const std::string& call) { return call.starts_with("ellipse"); }),
               1);
 }
+
+// The text block drawn over itself: a line shorter than one written in its
+// place since the last clearing redraw first gets that line's tail blanked.
+TEST(DrawScene, BlanksTheTailOfTheWidestLineSinceClearing)
+{
+    constexpr int kCell = RecordingCanvas::kCellWidth;
+    constexpr int kHigh = RecordingCanvas::kCellHeight;
+    RigidBody body;
+    body.totalMass = 1;
+    TextCells cells;
+    RecordingCanvas canvas(400, 80);
+    const auto blanks = [&] {
+        std::vector<std::string> fills;
+        for (const std::string& call : canvas.calls)
+            if (call.starts_with("fill") && call != "fill 0 0 70 70" && call != "fill 0 0 400 80")
+                fills.push_back(call);
+        canvas.calls.clear();
+        return fills;
+    };
+    const auto fill = [](int from, int to, int top) {
+        return "fill " + std::to_string(from) + " " + std::to_string(top) + " " + std::to_string(to) + " " +
+               std::to_string(top + kHigh);
+    };
+
+    body.force = {100, -100, 0};  // "[100  -100  0]", 14 cells
+    DrawScene(canvas, body, Count(0), 1.0, cells);
+    EXPECT_EQ(blanks(), std::vector<std::string>{});
+    // Drawn over with the same text: exactly the calls of a memoryless frame.
+    DrawScene(canvas, body, Count(0), 0.0, cells);
+    RecordingCanvas fresh(400, 80);
+    DrawScene(fresh, body, Count(0), 0.0);
+    EXPECT_EQ(canvas.calls, fresh.calls);
+    canvas.calls.clear();
+
+    body.force = {0, 0, 0};  // "[0  0  0]", 9 cells: force and acceleration shrink
+    // Where the vectors start, after "force = " and "acceleration = ".
+    const int forceText = 10 + 8 * kCell, accelerationText = 10 + 15 * kCell;
+    DrawScene(canvas, body, Count(0), 0.0, cells);
+    EXPECT_EQ(blanks(),
+              (std::vector<std::string>{fill(forceText + 9 * kCell, forceText + 14 * kCell, 10),
+                                        fill(accelerationText + 9 * kCell, accelerationText + 14 * kCell, 50)}));
+    // The widest since clearing is minded, not the last one drawn.
+    body.force = {10, 0, 0};
+    DrawScene(canvas, body, Count(0), 0.0, cells);
+    EXPECT_EQ(blanks()[0], fill(forceText + 10 * kCell, forceText + 14 * kCell, 10));
+
+    // A clearing redraw forgets: from then on only what it wrote counts.
+    DrawScene(canvas, body, Count(0), 1.0, cells);
+    body.force = {0, 0, 0};
+    DrawScene(canvas, body, Count(0), 0.0, cells);
+    EXPECT_EQ(blanks()[0], fill(forceText + 9 * kCell, forceText + 10 * kCell, 10));
+}

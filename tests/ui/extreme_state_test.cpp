@@ -32,7 +32,8 @@ void UseEverything(SimulationContext& s)
     ImageCanvas picture(64, 48);
     DrawScene(picture, s.body, s.settings, 1.0);
     RecordingCanvas calls(879, 552);
-    DrawScene(calls, s.body, s.settings, 0.0);
+    TextCells cells;
+    DrawScene(calls, s.body, s.settings, 0.0, cells);
     for (const Vector3 v : {s.body.force, s.body.linearVelocity, s.body.position})
         EXPECT_FALSE(VectorToText(v).empty());
     EXPECT_FALSE(StateJson(s, true, 552).empty());
@@ -40,7 +41,7 @@ void UseEverything(SimulationContext& s)
     for (auto [x, y] :
          {std::pair{0, 0}, std::pair{440, 292}, std::pair{kSmallest, kLargest}, std::pair{kLargest, kSmallest}}) {
         PressAt(s.drag, s.body, s.settings, 552, x, y);
-        ReleaseAt(s.drag, s.body, s.settings, calls, y, x);
+        ReleaseAt(s.drag, s.body, s.settings, calls, cells, y, x);
     }
 }
 

@@ -72,6 +72,7 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
     bool running = false;
     int width = 879, height = 552;
     RecordingCanvas canvas(width, height);
+    TextCells cells;
     auto setupFrom = [&](const std::filesystem::path& file) {
         try {
             SetupBody(s.body, s.settings, density, file);
@@ -108,7 +109,7 @@ std::string DirectRun(const std::vector<ScriptCommand>& commands, std::filesyste
             PressAt(s.drag, s.body, s.settings, height, c.x, c.y);
             break;
         case Kind::Release:
-            ReleaseAt(s.drag, s.body, s.settings, canvas, c.x, c.y);
+            ReleaseAt(s.drag, s.body, s.settings, canvas, cells, c.x, c.y);
             break;
         case Kind::Step:
             if (!running) StepBody(s.body, s.settings, 0.2, width, height), ++s.steps;
