@@ -1,7 +1,10 @@
 #include "session/vector_text.h"
 
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +14,14 @@ std::string X(double c)
 {
     const std::string text = VectorToText({c, 0, 0});
     return text.substr(1, text.find("  ") - 1);
+}
+
+// c moved by `places` doubles up (or down, when negative).
+double Beside(double c, int places)
+{
+    for (; places > 0; --places) c = std::nextafter(c, std::numeric_limits<double>::infinity());
+    for (; places < 0; ++places) c = std::nextafter(c, -std::numeric_limits<double>::infinity());
+    return c;
 }
 
 }  // namespace
@@ -56,3 +67,69 @@ TEST(VectorToText, BeyondThirtyTwoBitsAndNonFinite)
     EXPECT_EQ(X(std::nan("")), "NAN");
     EXPECT_EQ(X(std::numeric_limits<double>::denorm_min()), "0");
 }
+
+// Components whose product with 1000 lies beside a half-integer: the double
+// nearest the decimal and its neighbours two places down and up. Each text is
+// the exact ⌊c·1000 + 0.5⌋ of that double.
+TEST(VectorToText, ProductsBesideAHalfInteger)
+{
+    struct Row {
+        double c;
+        const char* texts[5];  // for 2 and 1 places down, c itself, 1 and 2 places up
+    };
+    const Row rows[] = {
+        {1.0045, {"1.004", "1.004", "1.004", "1.005", "1.005"}},  // 1.0045 itself is a hair below
+        {1.0005, {"1", "1", "1", "1.001", "1.001"}},
+        {-1.0005, {"-1.001", "-1.001", "-1", "-1", "-1"}},
+        {0.0625, {"0.062", "0.062", "0.063", "0.063", "0.063"}},  // exact halves go up
+        {-0.0625, {"-0.063", "-0.063", "-0.062", "-0.062", "-0.062"}},
+        {0.1235, {"0.123", "0.123", "0.123", "0.124", "0.124"}},
+        {-0.1235, {"-0.124", "-0.124", "-0.123", "-0.123", "-0.123"}},
+        {0.0005, {"0", "0", "0.001", "0.001", "0.001"}},
+        {-0.0005, {"-0.001", "-0.001", "-0.001", "0", "0"}},
+        {5e-324, {"0", "0", "0", "0", "0"}},
+        {-5e-324, {"0", "0", "0", "0", "0"}},
+        {2147483.6475, {"2147483.647", "2147483.647", "2147483.647", "2147483.648", "2147483.648"}},
+        {1234567.8905, {"1234567.89", "1234567.89", "1234567.89", "1234567.891", "1234567.891"}},
+        {-1234567.8905, {"-1234567.891", "-1234567.891", "-1234567.89", "-1234567.89", "-1234567.89"}},
+        {1099511627776.0625,
+         {"1099511627776.062", "1099511627776.062", "1099511627776.063", "1099511627776.063", "1099511627776.063"}},
+        {-1099511627776.0625,
+         {"-1099511627776.063", "-1099511627776.063", "-1099511627776.062", "-1099511627776.062",
+          "-1099511627776.062"}},
+        {4503599627370495.5,
+         {"4503599627370494.5", "4503599627370495", "4503599627370495.5", "4503599627370496", "4503599627370497"}},
+        {-4503599627370495.5,
+         {"-4503599627370497", "-4503599627370496", "-4503599627370495.5", "-4503599627370495", "-4503599627370494.5"}},
+    };
+    for (const Row& row : rows)
+        for (int places = -2; places <= 2; ++places)
+            EXPECT_EQ(X(Beside(row.c, places)), row.texts[places + 2]) << row.c << " moved " << places;
+}
+
+#if LDBL_MANT_DIG == 64
+
+// Where long double is the x87 type, the text is the one the x87 rounding
+// gives, on random components and on those beside a half-integer.
+TEST(VectorToText, SameAsTheX87)
+{
+    const auto x87Text = [](double c) {
+        const auto n = static_cast<std::int64_t>(std::floor(static_cast<long double>(c) * 1000.0L + 0.5L));
+        const std::string sign = n < 0 ? "-" : "";
+        const std::int64_t magnitude = n < 0 ? -n : n;
+        std::string text = sign + std::to_string(magnitude / 1000);
+        std::string fraction = std::to_string(magnitude % 1000 + 1000).substr(1);
+        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+        return fraction.empty() ? text : text + "." + fraction;
+    };
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 100000; ++i) {
+        // (m + 0.5)/1000 for m of 1 to 15 digits, either sign.
+        const auto m = static_cast<double>(random() % static_cast<std::uint64_t>(std::pow(10.0, 1 + random() % 15)));
+        const double half = (random() % 2 == 0 ? 1 : -1) * (m + 0.5) / 1000;
+        const double c = Beside(half, static_cast<int>(random() % 7) - 3);
+        ASSERT_EQ(X(c), x87Text(c)) << c;
+    }
+}
+
+#endif
