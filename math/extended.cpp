@@ -28,11 +28,12 @@ Wide MultiplyWide(std::uint64_t a, std::uint64_t b)
 }
 
 // m shifted right by n places, with every bit shifted out folded into the
-// lowest bit kept (the "sticky" bit). A sum rounds to 64 bits at bit 64 of the
-// 128, so the lost bits can only tell whether the rest is exactly a half or
-// zero; the sticky bit keeps that answer. Shifts beyond 64 happen only when
-// one operand is below the other's last place, where a difference loses at
-// most one leading bit and the sticky bit stays far below the rounding place.
+// lowest bit kept (the "sticky" bit). Rounding compares the low 64 of the 128
+// bits with a half; the lost bits only decide whether the rest is exactly a
+// half (or exactly zero) or a little more, and the sticky bit keeps just that.
+// Bits are lost only when one operand lies wholly below the other's last
+// place; a difference then loses at most one leading bit, so the sticky bit
+// stays far below the rounding place.
 Wide ShiftRightSticky(Wide m, int n)
 {
     if (n == 0) return m;

@@ -1,10 +1,7 @@
 #include "session/vector_text.h"
 
-#include <cfloat>
 #include <cmath>
-#include <cstdint>
 #include <limits>
-#include <random>
 
 #include <gtest/gtest.h>
 
@@ -106,30 +103,3 @@ TEST(VectorToText, ProductsBesideAHalfInteger)
         for (int places = -2; places <= 2; ++places)
             EXPECT_EQ(X(Beside(row.c, places)), row.texts[places + 2]) << row.c << " moved " << places;
 }
-
-#if LDBL_MANT_DIG == 64
-
-// Where long double is the x87 type, the text is the one the x87 rounding
-// gives, on random components and on those beside a half-integer.
-TEST(VectorToText, SameAsTheX87)
-{
-    const auto x87Text = [](double c) {
-        const auto n = static_cast<std::int64_t>(std::floor(static_cast<long double>(c) * 1000.0L + 0.5L));
-        const std::string sign = n < 0 ? "-" : "";
-        const std::int64_t magnitude = n < 0 ? -n : n;
-        std::string text = sign + std::to_string(magnitude / 1000);
-        std::string fraction = std::to_string(magnitude % 1000 + 1000).substr(1);
-        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-        return fraction.empty() ? text : text + "." + fraction;
-    };
-    std::mt19937_64 random(7);
-    for (int i = 0; i < 100000; ++i) {
-        // (m + 0.5)/1000 for m of 1 to 15 digits, either sign.
-        const auto m = static_cast<double>(random() % static_cast<std::uint64_t>(std::pow(10.0, 1 + random() % 15)));
-        const double half = (random() % 2 == 0 ? 1 : -1) * (m + 0.5) / 1000;
-        const double c = Beside(half, static_cast<int>(random() % 7) - 3);
-        ASSERT_EQ(X(c), x87Text(c)) << c;
-    }
-}
-
-#endif
