@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "math/extended.h"
 #include "session/pixel.h"
 #include "session/vector_text.h"
 
@@ -37,14 +38,21 @@ std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position
                                       int height)
 {
     const Vector3 w = Multiply(rotation, particle.centerOfMass);
-    const long double r = particle.radius;
-    const long double s = scale;
+    // Any corner formed from a value that is not finite is not finite itself,
+    // and such a disc is not drawn.
+    for (double value : {position.x, position.y, w.x, w.y, particle.radius, scale})
+        if (!std::isfinite(value)) return std::nullopt;
+
     // Each corner is formed in extended precision and stored as a double; the
     // far corners are built from the stored near ones.
-    const double left = static_cast<double>((static_cast<long double>(position.x) + w.x - r) * s);
-    const double lower = static_cast<double>(height - (static_cast<long double>(position.y) + w.y - r) * s);
-    const double right = static_cast<double>(2 * r * s + left);
-    const double upper = static_cast<double>(lower - 2 * r * s);
+    const Extended r = ToExtended(particle.radius);
+    const Extended s = ToExtended(scale);
+    const Extended diameter = Multiply(Add(r, r), s);  // 2·r·s
+    const double left = ToDouble(Multiply(Subtract(Add(ToExtended(position.x), ToExtended(w.x)), r), s));
+    const double lower =
+        ToDouble(Subtract(ToExtended(height), Multiply(Subtract(Add(ToExtended(position.y), ToExtended(w.y)), r), s)));
+    const double right = ToDouble(Add(diameter, ToExtended(left)));
+    const double upper = ToDouble(Subtract(ToExtended(lower), diameter));
 
     const auto x1 = TruncateToPixel(left), y1 = TruncateToPixel(lower);
     const auto x2 = TruncateToPixel(right), y2 = TruncateToPixel(upper);

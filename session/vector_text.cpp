@@ -2,36 +2,36 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
+
+#include "math/extended.h"
 
 namespace {
-
-// The decimal digits of a whole number held in a long double, sign included.
-std::string WholeNumberDigits(long double n)
-{
-    constexpr long double kLongLongLimit = 9223372036854775808.0L;  // 2^63
-    if (n > -kLongLongLimit && n < kLongLongLimit) {
-        char buffer[24];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(n)).ptr;
-        return std::string(buffer, end);
-    }
-    // Larger magnitudes only arise from components beyond 9·10^15; glibc
-    // prints a whole long double exactly.
-    char buffer[5000];
-    std::snprintf(buffer, sizeof buffer, "%.0Lf", n);
-    return buffer;
-}
 
 std::string ComponentText(double c)
 {
     if (std::isnan(c)) return "NAN";
     if (std::isinf(c)) return c > 0 ? "INF" : "-INF";
 
-    // Rounded in extended precision, so that halfway cases such as 0.0625
-    // (62.5 thousandths) go up exactly as written and not as a double would round.
-    const long double n = std::floor(static_cast<long double>(c) * 1000.0L + 0.5L);
+    // From 2^53 on every double is whole, and so is c·1000, of at most 60
+    // significant bits and a multiple of 8: adding 0.5 either stays exact (below
+    // 2^63) or rounds back to the even c·1000, so n is c·1000 itself and the
+    // text is c's own exact decimal.
+    if (std::fabs(c) >= 0x1p53) {
+        char buffer[400];  // the largest double has 309 digits
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, c, std::chars_format::fixed, 0).ptr;
+        return std::string(buffer, end);
+    }
 
-    std::string digits = WholeNumberDigits(n);
+    // n = ⌊c·1000 + 0.5⌋ with the product and the sum rounded to 64 bits, so
+    // that halfway cases such as 0.0625 (62.5 thousandths) go up exactly as
+    // written and 1.0045, a hair below its decimal, stays below 1004.5. Below
+    // 2^53, |n| stays under 2^63.
+    const Extended product = Multiply(ToExtended(c), ToExtended(1000));
+    const std::int64_t n = ToWholeNumber(Floor(Add(product, ToExtended(0.5)))).value();
+
+    char buffer[24];
+    std::string digits(buffer, std::to_chars(buffer, buffer + sizeof buffer, n).ptr);
     const bool negative = digits.front() == '-';
     if (negative) digits.erase(0, 1);
     if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');

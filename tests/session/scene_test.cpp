@@ -1,8 +1,10 @@
 #include "session/scene.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +77,74 @@ TEST(ParticleBox, NothingForCornersBeyondAnInt)
     const RigidBody edge = OneParticleAt({536870911.5, 0, 0});
     EXPECT_FALSE(ParticleBox(edge.particles[0], edge.position, edge.rotation, 4.0, 552));
 }
+
+// Coordinates where the box formula in doubles lands on another pixel than in
+// extended precision: sums a hair beside a whole pixel, one row per corner.
+TEST(ParticleBox, HardCasesFollowTheExtendedFormula)
+{
+    struct Row {
+        Vector3 position;
+        Vector3 offset;  // the particle's centre from the centre of mass
+        double radius;
+        double scale;
+        EllipseBox box;
+    };
+    const Row rows[] = {
+        {{8.7, 33.7, 0}, {0.3, -2.8, 0}, 1.0, 4.0, {31, 432, 40, 424}},  // left: 8.7 + 0.3 is below 9
+        {{3, 10, 0}, {-0x1p-52, 0, 0}, 1.0, 4.0, {7, 516, 16, 508}},     // left: a rotation's last-bit noise
+        {{4.6, 42.2, 0}, {1.4, 2, 0}, 1.0, 3.0, {14, 422, 21, 416}},     // left, at another scale
+        {{7.3, 93.9, 0}, {1.2, 2.1, 0}, 1.0, 4.0, {30, 171, 38, 163}},   // lower, and upper from it
+        {{9.5, 2.4, 0}, {2.7, 1.8, 0}, 0.3, 4.0, {47, 536, 50, 534}},    // right: 2·r·s unrounded
+        {{3.6, 99, 0}, {2.2, 0.2, 0}, 0.3, 4.0, {22, 156, 24, 154}},     // upper
+    };
+    for (const Row& row : rows) {
+        Particle particle;
+        particle.radius = row.radius;
+        particle.centerOfMass = row.offset;
+        EXPECT_EQ(ParticleBox(particle, row.position, Identity(), row.scale, 552), row.box) << row.position.x;
+
+        // The same formula in doubles gives another box, so the row tells them apart.
+        const double r = row.radius, s = row.scale;
+        const double left = (row.position.x + row.offset.x - r) * s;
+        const double lower = 552 - (row.position.y + row.offset.y - r) * s;
+        const EllipseBox doubles{static_cast<int>(left), static_cast<int>(lower), static_cast<int>(2 * r * s + left),
+                                 static_cast<int>(lower - 2 * r * s)};
+        EXPECT_NE(doubles, row.box) << row.position.x;
+    }
+}
+
+#if LDBL_MANT_DIG == 64
+
+// Where long double is the x87 type, the box is the one its arithmetic gives.
+TEST(ParticleBox, SameAsTheX87)
+{
+    std::mt19937_64 random(11);
+    bool tenths = false;  // every other body on tenths, where sums land beside whole pixels most
+    const auto any = [&](double low, double high) {
+        const double x = std::uniform_real_distribution<double>(low, high)(random);
+        return tenths ? std::round(x * 10) / 10 : x;
+    };
+    for (int i = 0; i < 100000; ++i) {
+        tenths = i % 2 == 1;
+        Particle particle;
+        particle.radius = any(0.1, 3);
+        particle.centerOfMass = {any(-5, 5), any(-5, 5), 0};
+        const Vector3 position{any(-50, 300), any(-50, 300), 0};
+        const double scale = i % 2 == 0 ? 4.0 : any(0.1, 10);
+
+        const long double r = particle.radius, s = scale;
+        const double left =
+            static_cast<double>((static_cast<long double>(position.x) + particle.centerOfMass.x - r) * s);
+        const double lower =
+            static_cast<double>(552 - (static_cast<long double>(position.y) + particle.centerOfMass.y - r) * s);
+        const EllipseBox x87{static_cast<int>(left), static_cast<int>(lower),
+                             static_cast<int>(static_cast<double>(2 * r * s + left)),
+                             static_cast<int>(static_cast<double>(lower - 2 * r * s))};
+        ASSERT_EQ(ParticleBox(particle, position, Identity(), scale, 552), x87) << position.x << " " << position.y;
+    }
+}
+
+#endif
 
 TEST(DrawScene, ClearsThenParticlesThenTextBlock)
 {

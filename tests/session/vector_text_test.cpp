@@ -13,6 +13,14 @@ std::string X(double c)
     return text.substr(1, text.find("  ") - 1);
 }
 
+// c moved by `places` doubles up (or down, when negative).
+double Beside(double c, int places)
+{
+    for (; places > 0; --places) c = std::nextafter(c, std::numeric_limits<double>::infinity());
+    for (; places < 0; ++places) c = std::nextafter(c, -std::numeric_limits<double>::infinity());
+    return c;
+}
+
 }  // namespace
 
 TEST(VectorToText, RoundsHalfUpToThousandthsInExtendedPrecision)
@@ -55,4 +63,43 @@ TEST(VectorToText, BeyondThirtyTwoBitsAndNonFinite)
     EXPECT_EQ(X(-std::numeric_limits<double>::infinity()), "-INF");
     EXPECT_EQ(X(std::nan("")), "NAN");
     EXPECT_EQ(X(std::numeric_limits<double>::denorm_min()), "0");
+}
+
+// Components whose product with 1000 lies beside a half-integer: the double
+// nearest the decimal and its neighbours two places down and up. Each text is
+// the exact ⌊c·1000 + 0.5⌋ of that double.
+TEST(VectorToText, ProductsBesideAHalfInteger)
+{
+    struct Row {
+        double c;
+        const char* texts[5];  // for 2 and 1 places down, c itself, 1 and 2 places up
+    };
+    const Row rows[] = {
+        {1.0045, {"1.004", "1.004", "1.004", "1.005", "1.005"}},  // 1.0045 itself is a hair below
+        {1.0005, {"1", "1", "1", "1.001", "1.001"}},
+        {-1.0005, {"-1.001", "-1.001", "-1", "-1", "-1"}},
+        {0.0625, {"0.062", "0.062", "0.063", "0.063", "0.063"}},  // exact halves go up
+        {-0.0625, {"-0.063", "-0.063", "-0.062", "-0.062", "-0.062"}},
+        {0.1235, {"0.123", "0.123", "0.123", "0.124", "0.124"}},
+        {-0.1235, {"-0.124", "-0.124", "-0.123", "-0.123", "-0.123"}},
+        {0.0005, {"0", "0", "0.001", "0.001", "0.001"}},
+        {-0.0005, {"-0.001", "-0.001", "-0.001", "0", "0"}},
+        {5e-324, {"0", "0", "0", "0", "0"}},
+        {-5e-324, {"0", "0", "0", "0", "0"}},
+        {2147483.6475, {"2147483.647", "2147483.647", "2147483.647", "2147483.648", "2147483.648"}},
+        {1234567.8905, {"1234567.89", "1234567.89", "1234567.89", "1234567.891", "1234567.891"}},
+        {-1234567.8905, {"-1234567.891", "-1234567.891", "-1234567.89", "-1234567.89", "-1234567.89"}},
+        {1099511627776.0625,
+         {"1099511627776.062", "1099511627776.062", "1099511627776.063", "1099511627776.063", "1099511627776.063"}},
+        {-1099511627776.0625,
+         {"-1099511627776.063", "-1099511627776.063", "-1099511627776.062", "-1099511627776.062",
+          "-1099511627776.062"}},
+        {4503599627370495.5,
+         {"4503599627370494.5", "4503599627370495", "4503599627370495.5", "4503599627370496", "4503599627370497"}},
+        {-4503599627370495.5,
+         {"-4503599627370497", "-4503599627370496", "-4503599627370495.5", "-4503599627370495", "-4503599627370494.5"}},
+    };
+    for (const Row& row : rows)
+        for (int places = -2; places <= 2; ++places)
+            EXPECT_EQ(X(Beside(row.c, places)), row.texts[places + 2]) << row.c << " moved " << places;
 }
