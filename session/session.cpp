@@ -178,6 +178,7 @@ void Session::StepAndRedraw()
     StepBody(simulation_.body, simulation_.settings, kStepLength, width_, height_);
     ++simulation_.steps;
     AppendToTrail(trail_, simulation_.body.position);
+    for (SessionListener* listener : listeners_) listener->Stepped();
     Redraw(1.0);
 }
 

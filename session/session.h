@@ -23,6 +23,8 @@ public:
     // As an event reaches the session, before its rules act: the script line
     // that replays it.
     virtual void EventReached(const ScriptCommand&) {}
+    // After every time step, before its frame is drawn.
+    virtual void Stepped() {}
     // After every frame drawn on the canvas, from the first setup's on.
     virtual void Redrawn() {}
     // The run state flipped, or the speed changed: the timer must follow.

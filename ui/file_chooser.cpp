@@ -2,15 +2,37 @@
 
 #include <QFileDialog>
 
+namespace {
+
+struct DialogKind {
+    const char* title;
+    const char* filter;
+    const char* suffix;  // added to a name typed without one; none when opening
+};
+
+DialogKind KindOf(FilePurpose purpose)
+{
+    switch (purpose) {
+    case FilePurpose::OpenDataFile:
+        return {"Open a data file", "Data files (*.txt);;All files (*)", nullptr};
+    case FilePurpose::SavePicture:
+        return {"Save the picture", "PNG pictures (*.png)", "png"};
+    case FilePurpose::ExportData:
+        return {"Export the data since the last setup", "CSV files (*.csv)", "csv"};
+    }
+    return {};
+}
+
+}  // namespace
+
 QString ChooseWithDialog(QWidget* parent, FilePurpose purpose)
 {
-    const bool open = purpose == FilePurpose::OpenDataFile;
-    QFileDialog dialog(
-        parent, open ? QStringLiteral("Open a data file") : QStringLiteral("Save the picture"), {},
-        open ? QStringLiteral("Data files (*.txt);;All files (*)") : QStringLiteral("PNG pictures (*.png)"));
+    const DialogKind kind = KindOf(purpose);
+    QFileDialog dialog(parent, QString::fromLatin1(kind.title), {}, QString::fromLatin1(kind.filter));
+    const bool open = kind.suffix == nullptr;
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (!open) dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (!open) dialog.setDefaultSuffix(QString::fromLatin1(kind.suffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
 }

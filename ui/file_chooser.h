@@ -6,7 +6,7 @@
 
 class QWidget;
 
-enum class FilePurpose { OpenDataFile, SavePicture };
+enum class FilePurpose { OpenDataFile, SavePicture, ExportData };
 
 // Asks the person for a file to use for `purpose`; empty when they cancel.
 // Tests put their own in, so that no dialog ever waits for an answer there.

@@ -4,15 +4,21 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 
+#include "session/csv.h"
 #include "session/quantities.h"
 #include "ui/Unit1.h"
+#include "ui/inspector_panel.h"
+#include "ui/plots_panel.h"
 
 namespace {
 
@@ -30,12 +36,13 @@ MainWindow::MainWindow(std::filesystem::path dataFile, FileChooser choose, QWidg
     : QMainWindow(parent),
       form_(new TForm1(
           std::move(dataFile), [this](const std::string& message) { TForm1::ShowMessageBox(this, message); }, this)),
-      actions_(std::make_unique<DesktopActions>(*form_, std::move(choose))), runState_(new QLabel(this)),
-      time_(new QLabel(this)), speed_(new QLabel(this)), dataFile_(new QLabel(this))
+      actions_(std::make_unique<DesktopActions>(*form_, choose)), choose_(std::move(choose)),
+      runState_(new QLabel(this)), time_(new QLabel(this)), speed_(new QLabel(this)), dataFile_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Rigid Body Dynamics"));
     setCentralWidget(form_);
     actions_->opened = [this](const QString& path) { AddRecentFile(path); };
+    BuildPanels();
     BuildMenus();
     for (QLabel* label : {runState_, time_, speed_}) statusBar()->addWidget(label);
     statusBar()->addPermanentWidget(dataFile_);
@@ -47,6 +54,33 @@ MainWindow::MainWindow(std::filesystem::path dataFile, FileChooser choose, QWidg
 }
 
 MainWindow::~MainWindow() { form_->CurrentSession().StopListening(*this); }
+
+void MainWindow::BuildPanels()
+{
+    Session& session = form_->CurrentSession();
+    auto dock = [this](const QString& title, const QString& name, QWidget* panel, Qt::DockWidgetArea area) {
+        auto* made = new QDockWidget(title, this);
+        made->setObjectName(name);  // for the window's saved state
+        made->setWidget(panel);
+        addDockWidget(area, made);
+        made->hide();
+        // Opened, a panel widens the window rather than narrowing the drawing
+        // area, whose width is where the body turns back.
+        connect(made->toggleViewAction(), &QAction::triggered, this, [this](bool shown) {
+            if (!shown || isMaximized() || isFullScreen()) return;
+            const QSize area = centralWidget()->size();
+            QTimer::singleShot(0, this, [this, area] { resize(size() + (area - centralWidget()->size())); });
+        });
+        return made;
+    };
+    inspector_ = new InspectorPanel(session, this);
+    plots_ = new PlotsPanel(session, this);
+    inspectorDock_ =
+        dock(QStringLiteral("Inspector"), QStringLiteral("inspector"), inspector_, Qt::RightDockWidgetArea);
+    plotsDock_ = dock(QStringLiteral("Plots"), QStringLiteral("plots"), plots_, Qt::RightDockWidgetArea);
+    // Side by side as tabs: stacked, their heights together would stretch the window.
+    tabifyDockWidget(inspectorDock_, plotsDock_);
+}
 
 void MainWindow::BuildMenus()
 {
@@ -63,6 +97,9 @@ void MainWindow::BuildMenus()
     recentMenu_ = file->addMenu(QStringLiteral("Open &recent"));
     file->addAction(a.reload);
     file->addAction(a.savePicture);
+    file->addAction(QStringLiteral("E&xport data…"), this, [this] {
+        if (const QString path = choose_(FilePurpose::ExportData); !path.isEmpty()) ExportData(path);
+    });
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -77,7 +114,20 @@ void MainWindow::BuildMenus()
     speed->addAction(a.slower);
     speed->addAction(a.faster);
 
-    menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    for (QDockWidget* dock : {inspectorDock_, plotsDock_}) view->addAction(dock->toggleViewAction());
+    inspectorDock_->toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_I);
+    plotsDock_->toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_G);
+    view->addSeparator();
+    Session& session = form_->CurrentSession();
+    for (Overlay overlay : kEveryOverlay) {
+        static const char* const kTitles[] = {"&Centre of mass",   "&Velocity", "&Force",
+                                              "&Angular velocity", "&Trail",    "Body a&xes"};
+        QAction* toggle = view->addAction(QString::fromLatin1(kTitles[static_cast<int>(overlay)]));
+        toggle->setCheckable(true);
+        connect(toggle, &QAction::triggered, this, [&session, overlay](bool on) { session.SetOverlay(overlay, on); });
+        overlayActions_.push_back(toggle);
+    }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Keys and mouse"), this,
@@ -136,8 +186,13 @@ void MainWindow::RestoreSettings()
     restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
     restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
     bool valid = false;
+    Session& session = form_->CurrentSession();
     const double speed = settings.value(QStringLiteral("speed"), 1.0).toDouble(&valid);
-    if (valid) form_->CurrentSession().SetSpeed(speed);
+    if (valid) session.SetSpeed(speed);
+    for (const QString& name : settings.value(QStringLiteral("overlays")).toStringList())
+        if (const auto overlay = OverlayNamed(name.toStdString())) session.SetOverlay(*overlay, true);
+    for (Overlay overlay : kEveryOverlay)
+        overlayActions_[static_cast<std::size_t>(overlay)]->setChecked(IsShown(session.ShownOverlays(), overlay));
     recentFiles_ = settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kMostRecentFiles);
     FillRecentMenu();
 }
@@ -149,6 +204,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
     settings.setValue(QStringLiteral("windowState"), saveState());
     settings.setValue(QStringLiteral("speed"), form_->CurrentSession().Speed());
     settings.setValue(QStringLiteral("recentFiles"), recentFiles_);
+    QStringList overlays;
+    for (Overlay overlay : kEveryOverlay)
+        if (IsShown(form_->CurrentSession().ShownOverlays(), overlay))
+            overlays << QString::fromUtf8(OverlayName(overlay).data(),
+                                          static_cast<qsizetype>(OverlayName(overlay).size()));
+    settings.setValue(QStringLiteral("overlays"), overlays);
     event->accept();
 }
 
@@ -182,4 +243,25 @@ void MainWindow::ShowStatus()
     const QString path = QString::fromStdString(session.DataFile().string());
     dataFile_->setText(QFileInfo(path).fileName());
     dataFile_->setToolTip(path);
+}
+
+void MainWindow::Stepped() { rowsSinceSetup_.push_back(CsvRow(form_->CurrentSession().Simulation())); }
+
+void MainWindow::SetupDone()
+{
+    rowsSinceSetup_.clear();
+    ShowStatus();
+}
+
+void MainWindow::ExportData(const QString& path)
+{
+    std::string text = CsvHeader() + '\n';
+    for (const std::string& row : rowsSinceSetup_) text += row + '\n';
+    // Written aside and then moved over the file, so a failed export leaves it whole.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) && file.commit())
+        return;
+    TForm1::ShowMessageBox(this,
+                           "cannot write the data '" + path.toStdString() + "': " + file.errorString().toStdString());
 }

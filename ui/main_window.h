@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -9,6 +11,9 @@
 #include "ui/desktop_actions.h"
 #include "ui/file_chooser.h"
 
+class InspectorPanel;
+class PlotsPanel;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class TForm1;
@@ -25,6 +30,15 @@ public:
 
     TForm1& Form() { return *form_; }
     DesktopActions& Actions() { return *actions_; }
+    QDockWidget* InspectorDock() const { return inspectorDock_; }
+    QDockWidget* PlotsDock() const { return plotsDock_; }
+    InspectorPanel& Inspector() const { return *inspector_; }
+    PlotsPanel& Plots() const { return *plots_; }
+    // The View menu's overlay entries, one per overlay, in kEveryOverlay's order.
+    const std::vector<QAction*>& OverlayActions() const { return overlayActions_; }
+    // Writes the data of every step since the last setup as CSV to `path`;
+    // one that cannot be written is reported and left as it was.
+    void ExportData(const QString& path);
 
     // Geometry, speed and recent files as the last run left them. Called once
     // the session is being recorded, so that a recording holds their effects.
@@ -40,15 +54,25 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildPanels();
     void AddRecentFile(const QString& path);
     void FillRecentMenu();
     void ShowStatus();
+    void Stepped() override;
     void Redrawn() override { ShowStatus(); }
     void TimingChanged() override { ShowStatus(); }
-    void SetupDone() override { ShowStatus(); }
+    void SetupDone() override;
 
     TForm1* form_;
     std::unique_ptr<DesktopActions> actions_;
+    FileChooser choose_;
+    InspectorPanel* inspector_;
+    PlotsPanel* plots_;
+    QDockWidget* inspectorDock_;
+    QDockWidget* plotsDock_;
+    std::vector<QAction*> overlayActions_;
+    // The CSV rows of every step since the last setup, for File, Export data.
+    std::vector<std::string> rowsSinceSetup_;
     QMenu* recentMenu_ = nullptr;
     QStringList recentFiles_;
     QLabel* runState_;

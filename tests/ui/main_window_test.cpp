@@ -1,0 +1,200 @@
+#include "ui/main_window.h"
+
+#include <fstream>
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "session/csv.h"
+#include "tests/test_files.h"
+#include "ui/Unit1.h"
+#include "ui/image_view.h"
+#include "ui/inspector_panel.h"
+#include "ui/plots_panel.h"
+
+namespace {
+
+// Two particles about (100, 60): particle 0's centre on pixel (440, 292).
+constexpr const char* kTwoParticles = "2  110 65  90 55";
+
+struct Desk : testing::Test {
+    Desk() : file(kTwoParticles) {}
+
+    MainWindow& Open()
+    {
+        window = std::make_unique<MainWindow>(file.path(), [this](FilePurpose) { return chosen; });
+        window->RestoreSettings();
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return *window;
+    }
+    TForm1& Form() { return window->Form(); }
+    void Keys(QKeyCombination keys)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window.get(), keys.key(), keys.keyboardModifiers());
+    }
+    QString Status() const
+    {
+        QStringList texts;
+        for (QLabel* label : window->statusBar()->findChildren<QLabel*>()) texts << label->text();
+        return texts.join(QLatin1Char('|'));
+    }
+
+    TempFile file;
+    QString chosen;
+    std::unique_ptr<MainWindow> window;
+};
+
+QStringList MenuTitles(QMenuBar* bar)
+{
+    QStringList titles;
+    for (QAction* menu : bar->actions()) titles << menu->text().remove(QLatin1Char('&'));
+    return titles;
+}
+
+}  // namespace
+
+TEST_F(Desk, MenusHoldEveryCommandWithItsKeyAndTheHelpListsThem)
+{
+    MainWindow& w = Open();
+    EXPECT_EQ(w.windowTitle(), "Rigid Body Dynamics");
+    EXPECT_EQ(Form().size(), QSize(879, 552));  // the drawing area keeps its size
+    EXPECT_EQ(MenuTitles(w.menuBar()), QStringList({"File", "Simulation", "View", "Help"}));
+    const DesktopActions& a = w.Actions();
+    const QString help = w.KeysHelp();
+    for (QAction* action : {a.open, a.reload, a.savePicture, a.pause, a.step, a.slower, a.faster,
+                            w.InspectorDock()->toggleViewAction(), w.PlotsDock()->toggleViewAction()}) {
+        ASSERT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
+        EXPECT_FALSE(action->associatedObjects().isEmpty());
+        if (action->parent() == &Form()) {
+            EXPECT_NE(help.indexOf(action->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped()), -1)
+                << action->text().toStdString();
+        }
+    }
+    EXPECT_EQ(w.OverlayActions().size(), kEveryOverlay.size());
+}
+
+TEST_F(Desk, PauseFreezesEveryFieldAndSpeedOnlyPacesTheTimer)
+{
+    MainWindow& w = Open();
+    TForm1& form = Form();
+    EXPECT_EQ(Status().left(7), "At rest");
+    form.Image1MouseDown(440, 292);
+    form.Image1MouseUp(470, 262);
+    form.Button3Click();
+    for (int i = 0; i < 5; ++i) form.Timer1Timer();
+    EXPECT_TRUE(Status().startsWith("Running|t = 1.0 (5 steps)|speed 1×")) << Status().toStdString();
+
+    Keys(Qt::Key_Space);
+    const RigidBody frozen = form.Simulation().body;
+    const QImage picture = form.Image1->Canvas().Image().copy();
+    EXPECT_FALSE(form.Running());
+    EXPECT_FALSE(form.Timer1->isActive());
+    form.Timer1Timer();  // a tick that was already on its way
+    EXPECT_EQ(form.Simulation().body, frozen);
+    EXPECT_EQ(form.Image1->Canvas().Image(), picture);
+    EXPECT_TRUE(Status().startsWith("Paused")) << Status().toStdString();
+    Keys(Qt::CTRL | Qt::Key_Right);  // steps while paused, as while halted
+    EXPECT_EQ(form.Simulation().steps, 6);
+    Keys(Qt::Key_Space);
+    EXPECT_TRUE(form.Running());
+
+    // Speed sets the timer's period, 50 ms / X rounded, and nothing else.
+    const std::pair<int, int> periods[] = {{0, 400}, {1, 200}, {2, 100}, {3, 50}, {4, 25}, {5, 13}};
+    for (auto [index, period] : periods) {
+        w.Actions().speeds[static_cast<std::size_t>(index)]->trigger();
+        EXPECT_EQ(form.Timer1->interval(), period);
+    }
+    Keys(Qt::CTRL | Qt::Key_Minus);
+    EXPECT_EQ(form.CurrentSession().Speed(), 2.0);
+    EXPECT_TRUE(w.Actions().speeds[4]->isChecked());
+    Keys(Qt::CTRL | Qt::Key_Plus);
+    Keys(Qt::CTRL | Qt::Key_Plus);
+    EXPECT_EQ(form.CurrentSession().Speed(), 4.0);
+
+    // In the density box a blank is typed, not a pause.
+    form.Edit1->setFocus();
+    QTest::keyClick(form.Edit1, Qt::Key_End);
+    QTest::keyClick(form.Edit1, Qt::Key_Space);
+    EXPECT_EQ(form.Edit1->text(), "1 ");
+}
+
+TEST_F(Desk, PanelsOpenFillAndFollowTheRun)
+{
+    MainWindow& w = Open();
+    TForm1& form = Form();
+    EXPECT_FALSE(w.InspectorDock()->isVisible());
+    EXPECT_FALSE(w.PlotsDock()->isVisible());
+    Keys(Qt::CTRL | Qt::Key_I);
+    Keys(Qt::CTRL | Qt::Key_G);
+    ASSERT_TRUE(w.InspectorDock()->isVisible());
+    ASSERT_TRUE(w.PlotsDock()->isVisible());
+    QTest::qWait(50);
+
+    const int row = form.Image1->height() - 260;  // particle 0's centre, wherever the area now ends
+    form.Image1MouseDown(440, row);
+    form.Image1MouseUp(470, row - 30);
+    form.Button3Click();
+    for (int i = 0; i < 12; ++i) form.Timer1Timer();
+    EXPECT_EQ(w.Inspector().Shown("t (steps)"), "2.4 (12)");
+    EXPECT_EQ(w.Inspector().Shown("force"), "30   30   0");
+    EXPECT_EQ(w.Plots().Points("total").size(), 12);
+    EXPECT_DOUBLE_EQ(w.Plots().Points("total").back().x(), 2.4);
+    EXPECT_EQ(w.Plots().Points("|q|").back().y(), Length(form.Simulation().body.orientation));
+
+    // Hidden, the graphs still gather the data and take it in when shown again.
+    Keys(Qt::CTRL | Qt::Key_G);
+    for (int i = 0; i < 3; ++i) form.Timer1Timer();
+    Keys(Qt::CTRL | Qt::Key_G);
+    EXPECT_EQ(w.Plots().Points("L z").size(), 15);
+    // A setup starts them afresh.
+    form.Button3Click();
+    EXPECT_TRUE(w.Plots().Points("L z").isEmpty());
+    EXPECT_EQ(w.Inspector().Shown("t (steps)"), "0 (0)");
+}
+
+TEST_F(Desk, ExportWritesTheRowsSinceTheLastSetupAndSettingsComeBack)
+{
+    MainWindow& w = Open();
+    TForm1& form = Form();
+    form.Button3Click();
+    for (int i = 0; i < 4; ++i) form.Timer1Timer();
+    std::vector<std::string> rows;
+    form.Edit1->setText("2");  // a setup: the rows start again
+    form.Button3Click();
+    for (int i = 0; i < 3; ++i) {
+        form.Timer1Timer();
+        rows.push_back(CsvRow(form.Simulation()));
+    }
+    const std::filesystem::path exported = file.folder() / "run.csv";
+    w.ExportData(QString::fromStdString(exported.string()));
+    std::ifstream in(exported);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, CsvHeader());
+    for (const std::string& row : rows) {
+        std::getline(in, line);
+        EXPECT_EQ(line, row);
+    }
+    EXPECT_FALSE(std::getline(in, line));
+
+    form.CurrentSession().SetSpeed(0.5);
+    w.OverlayActions()[1]->trigger();
+    w.Actions().Open(QString::fromStdString(file.path().string()));
+    w.close();
+    window.reset();
+    MainWindow& again = Open();
+    EXPECT_EQ(Form().CurrentSession().Speed(), 0.5);
+    EXPECT_TRUE(Form().CurrentSession().ShownOverlays().velocity);
+    EXPECT_TRUE(again.OverlayActions()[1]->isChecked());
+    EXPECT_EQ(Form().Edit1->text(), "1");  // the density does not persist
+}

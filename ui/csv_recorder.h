@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include "session/session.h"
+#include "ui/Unit1.h"
+
+// Writes the run's data to a CSV file as it happens: the header at the start,
+// then one row per time step, each on disk as soon as it is written. A write
+// that fails is reported once and ends the file on its last whole row; the
+// session goes on.
+class CsvRecorder : private SessionListener {
+public:
+    CsvRecorder(Session& session, ErrorReporter reportError);
+    ~CsvRecorder() override;
+    CsvRecorder(const CsvRecorder&) = delete;
+    CsvRecorder& operator=(const CsvRecorder&) = delete;
+
+    // Empties the file at `path` and writes the header; false, with the reason
+    // in `problem`, when it cannot be written.
+    bool Start(const QString& path, QString& problem);
+
+private:
+    void Stepped() override;
+    // Empty when the whole line was written, or why it was not.
+    std::string WriteLine(const std::string& line);
+
+    Session& session_;
+    ErrorReporter reportError_;
+    QFile file_;
+};
