@@ -70,10 +70,13 @@ void DiscStamp::StampUncovered(QImage& image, int left, int top, QRgb pen, QRgb 
     const int shift = from & 63;
     const std::uint64_t onPicture =
         (lastColumn - firstColumn == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << (lastColumn - firstColumn)) - 1);
+    // One detach for the whole stamp rather than one per row.
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (int y = firstRow; y < lastRow; ++y) {
         const std::uint64_t pixels = (rows_[y] >> firstColumn) & onPicture;
         if (pixels == 0) continue;
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(top + y));
+        auto* row = reinterpret_cast<QRgb*>(bits + (top + y) * stride);
         const Cover* cover = &cover_[y * width_];
         const int word = from >> 6;
         const std::uint64_t parts[2] = {pixels << shift, shift == 0 ? 0 : pixels >> (64 - shift)};

@@ -9,6 +9,10 @@
 namespace {
 
 const QRgb kPenPixel = qRgb(0, 0, 0);
+// Above this many layers of discs on average painting backwards measures
+// faster; below it, stamping in order does (the two meet near 4·10^4 discs of
+// 8 × 8 pixels on 879 × 552).
+constexpr double kDepthThatPays = 10;
 
 QColor ToQColor(Color color)
 {
@@ -84,9 +88,12 @@ void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
 
 void ImageCanvas::Discs(const DiscRun& run)
 {
-    // Clearing the coverage costs about as much as stamping a few dozen discs.
-    constexpr std::size_t kFewDiscs = 256;
-    if (run.Count() < kFewDiscs) {
+    // Painting backwards costs more per disc than stamping it, and pays only
+    // where discs lie several deep: judged from the last disc's size.
+    const std::size_t count = run.Count();
+    const auto last = count == 0 ? std::nullopt : run.Bounds(count - 1);
+    const double area = last ? static_cast<double>(last->right - last->left) * (last->bottom - last->top) : 0;
+    if (static_cast<double>(count) * area < kDepthThatPays * image_.width() * image_.height()) {
         Canvas::Discs(run);
         return;
     }
