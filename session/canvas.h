@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // 24-bit colours laid out as 0x00BBGGRR.
@@ -17,6 +19,31 @@ struct Rect {
     int bottom = 0;
 
     friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// The integer corners handed to Canvas::Ellipse: (x1, y1) the box's bottom-left
+// on screen, (x2, y2) its top-right.
+struct EllipseBox {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+
+    friend bool operator==(const EllipseBox&, const EllipseBox&) = default;
+};
+
+// The discs of one frame, by index, for Canvas::Discs. A canvas may ask for
+// them in any order and more than once, so both questions must be pure.
+class DiscRun {
+public:
+    virtual ~DiscRun() = default;
+
+    virtual std::size_t Count() const = 0;
+    // The box handed to Ellipse for disc i, or nothing when it is not drawn.
+    virtual std::optional<EllipseBox> Box(std::size_t i) const = 0;
+    // A rectangle holding every pixel of disc i's box, found more cheaply than
+    // the box; nothing when that cannot be told cheaply (ask Box then).
+    virtual std::optional<Rect> Bounds(std::size_t i) const = 0;
 };
 
 // A retained picture in pixel coordinates (origin top-left, y down) that the
@@ -43,6 +70,13 @@ public:
     // Inscribed in the box of two corners given in either order; pen outline,
     // brush fill; the box's right column and bottom row stay outside.
     virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+    // Every disc of the run in the brush colour, the same pixels as Ellipse on
+    // each box in index order: a later disc covers an earlier one.
+    virtual void Discs(const DiscRun& run)
+    {
+        for (std::size_t i = 0; i < run.Count(); ++i)
+            if (const auto box = run.Box(i)) Ellipse(box->x1, box->y1, box->x2, box->y2);
+    }
     // The top-left of the first character cell at (x, y), on the brush colour
     // under the text's own cells.
     virtual void TextOut(int x, int y, std::string_view text) = 0;

@@ -1,6 +1,7 @@
 #include "ui/disc_stamp.h"
 
 #include <algorithm>
+#include <bit>
 
 #include <QImage>
 
@@ -18,7 +19,8 @@ void PaintEllipse(QPainter& painter, long long left, long long top, long long ri
                                   static_cast<int>(bottom - top - 1)));
 }
 
-DiscStamp::DiscStamp(int width, int height) : width_(width), height_(height), cover_(width * height, kNone)
+DiscStamp::DiscStamp(int width, int height)
+    : width_(width), height_(height), cover_(width * height, kNone), rows_(height, 0)
 {
     // Rasterised in two colours on a transparent ground, to tell outline from
     // inside; a margin would show any pixel drawn outside the box.
@@ -35,7 +37,9 @@ DiscStamp::DiscStamp(int width, int height) : width_(width), height_(height), co
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const QRgb pixel = picture.pixel(x + kMargin, y + kMargin);
-            if (qAlpha(pixel) != 0) cover_[y * width + x] = qRed(pixel) == 0 ? kPen : kBrush;
+            if (qAlpha(pixel) == 0) continue;
+            cover_[y * width + x] = qRed(pixel) == 0 ? kPen : kBrush;
+            rows_[y] |= std::uint64_t{1} << x;
         }
     }
 }
@@ -54,4 +58,93 @@ void DiscStamp::Stamp(QImage& image, int left, int top, QRgb pen, QRgb brush) co
                 row[left + x] = brush;
         }
     }
+}
+
+void DiscStamp::StampUncovered(QImage& image, int left, int top, QRgb pen, QRgb brush, Coverage& coverage) const
+{
+    const int firstRow = std::max(0, -top), lastRow = std::min(height_, image.height() - top);
+    const int firstColumn = std::max(0, -left), lastColumn = std::min(width_, image.width() - left);
+    if (firstColumn >= lastColumn) return;
+    // The stamp's columns on the picture, moved so that bit 0 is column `from`.
+    const int from = left + firstColumn;
+    const int shift = from & 63;
+    const std::uint64_t onPicture =
+        (lastColumn - firstColumn == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << (lastColumn - firstColumn)) - 1);
+    // One detach for the whole stamp rather than one per row.
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = firstRow; y < lastRow; ++y) {
+        const std::uint64_t pixels = (rows_[y] >> firstColumn) & onPicture;
+        if (pixels == 0) continue;
+        auto* row = reinterpret_cast<QRgb*>(bits + (top + y) * stride);
+        const Cover* cover = &cover_[y * width_];
+        const int word = from >> 6;
+        const std::uint64_t parts[2] = {pixels << shift, shift == 0 ? 0 : pixels >> (64 - shift)};
+        for (int part = 0; part < 2; ++part) {
+            if (parts[part] == 0) continue;
+            for (std::uint64_t fresh = coverage.Cover(top + y, word + part, parts[part]); fresh != 0;
+                 fresh &= fresh - 1) {
+                const int x = (word + part) * 64 + std::countr_zero(fresh);
+                row[x] = cover[x - left] == kPen ? pen : brush;
+            }
+        }
+    }
+}
+
+std::uint64_t Coverage::Cover(int y, int word, std::uint64_t pixels)
+{
+    std::uint64_t& covered = bits_[static_cast<std::size_t>(y) * words_ + static_cast<std::size_t>(word)];
+    const std::uint64_t fresh = pixels & ~covered;
+    covered |= fresh;
+    // Eight pixels of a word make one block's row.
+    std::uint8_t* open =
+        &open_[static_cast<std::size_t>(y / kBlock) * blocksAcross_ + static_cast<std::size_t>(word) * 8];
+    for (std::uint64_t rest = fresh; rest != 0; rest &= rest - 1) --open[std::countr_zero(rest) / kBlock];
+    return fresh;
+}
+
+void Coverage::Reset(int width, int height)
+{
+    width_ = width;
+    height_ = height;
+    words_ = static_cast<std::size_t>((width + 63) / 64);
+    blocksAcross_ = static_cast<std::size_t>((width + kBlock - 1) / kBlock);
+    const std::size_t blocksDown = static_cast<std::size_t>((height + kBlock - 1) / kBlock);
+    bits_.assign(words_ * static_cast<std::size_t>(height), 0);
+    open_.resize(blocksAcross_ * blocksDown);
+    for (std::size_t by = 0; by < blocksDown; ++by) {
+        const int rows = std::min(kBlock, height - static_cast<int>(by) * kBlock);
+        for (std::size_t bx = 0; bx < blocksAcross_; ++bx) {
+            const int columns = std::min(kBlock, width - static_cast<int>(bx) * kBlock);
+            open_[by * blocksAcross_ + bx] = static_cast<std::uint8_t>(rows * columns);
+        }
+    }
+}
+
+bool Coverage::Covers(Rect area) const
+{
+    const int left = std::max(area.left, 0), right = std::min(area.right, width_);
+    const int top = std::max(area.top, 0), bottom = std::min(area.bottom, height_);
+    if (left >= right || top >= bottom) return true;
+
+    // Whole blocks first: inside a dense body nearly every question ends here.
+    bool blocksCovered = true;
+    for (int by = top / kBlock; blocksCovered && by <= (bottom - 1) / kBlock; ++by)
+        for (int bx = left / kBlock; bx <= (right - 1) / kBlock; ++bx)
+            if (open_[static_cast<std::size_t>(by) * blocksAcross_ + static_cast<std::size_t>(bx)] != 0) {
+                blocksCovered = false;
+                break;
+            }
+    if (blocksCovered) return true;
+
+    for (int y = top; y < bottom; ++y) {
+        const std::uint64_t* row = &bits_[static_cast<std::size_t>(y) * words_];
+        for (int w = left >> 6; w <= (right - 1) >> 6; ++w) {
+            const int from = std::max(left - w * 64, 0), to = std::min(right - w * 64, 64);
+            const std::uint64_t upTo = to == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << to) - 1;
+            const std::uint64_t mask = upTo & ~((std::uint64_t{1} << from) - 1);
+            if ((row[w] & mask) != mask) return false;
+        }
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <utility>
 
 #include <QFont>
@@ -26,6 +27,8 @@ public:
     void SetPenColor(Color color) override { pen_ = color; }
     void FillRect(Rect rect) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
+    // Many discs are painted backwards, each pixel once by the last disc over it.
+    void Discs(const DiscRun& run) override;
     void TextOut(int x, int y, std::string_view text) override;
     int TextWidth(std::string_view text) const override;
     int TextHeight(std::string_view text) const override;
@@ -36,9 +39,23 @@ public:
     static QFont Font();
 
 private:
+    // An ellipse's box with left ≤ right and top ≤ bottom, in 64 bits.
+    struct Box {
+        long long left = 0;
+        long long top = 0;
+        long long right = 0;
+        long long bottom = 0;
+    };
+    // Nothing when the ellipse leaves no pixel on the picture.
+    std::optional<Box> VisibleBox(int x1, int y1, int x2, int y2) const;
+    // Nothing for a box too large to keep a stamp of.
+    const DiscStamp* StampFor(const Box& box);
+    void PaintUncovered(const Box& box, QRgb pen, QRgb brush);
+
     QImage image_;
     Color brush_ = kWhite;
     Color pen_ = kBlack;
     QPoint penPosition_;
     std::map<std::pair<int, int>, DiscStamp> stamps_;  // by box width and height
+    Coverage coverage_;                                // kept between runs for its memory
 };

@@ -237,3 +237,60 @@ TEST(DrawScene, BlanksTheTailOfTheWidestLineSinceClearing)
     DrawScene(canvas, body, Count(0), 0.0, cells);
     EXPECT_EQ(blanks()[0], fill(forceText + 9 * kCell, forceText + 10 * kCell, 10));
 }
+
+TEST(DrawScene, DrawsParticlesWhileTheirIndexIsBelowTheCount)
+{
+    RigidBody body = OneParticleAt({10, 10, 0});
+    body.particles.resize(5, body.particles[0]);
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    for (const auto& [count, drawn] : {std::pair{2.5, 3}, {3.0, 3}, {0.25, 1}, {-1.0, 0}, {nan, 0}, {inf, 5}}) {
+        RecordingCanvas canvas(100, 80);
+        DrawScene(canvas, body, Count(count), 1.0);
+        EXPECT_EQ(std::count_if(canvas.calls.begin(), canvas.calls.end(),
+                                [](const std::string& call) { return call.starts_with("ellipse"); }),
+                  drawn)
+            << count;
+    }
+}
+
+// The cheap bounds must hold the exact box whatever the magnitudes, above all
+// where a corner lands next to a whole pixel and the two precisions part.
+TEST(ParticleBounds, HoldTheBoxForAnyMagnitude)
+{
+    std::mt19937_64 random(99);
+    const auto uniform = [&random](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    const auto anyMagnitude = [&](double largest) { return uniform(-1, 1) * std::pow(10.0, uniform(-12, largest)); };
+    int compared = 0;
+    for (int i = 0; i < 200000; ++i) {
+        RigidBody body =
+            OneParticleAt({anyMagnitude(9), anyMagnitude(9), 0}, {anyMagnitude(9), anyMagnitude(9), anyMagnitude(3)});
+        body.particles[0].radius = std::fabs(anyMagnitude(8));
+        body.rotation = ToRotationMatrix(Normalize({uniform(-1, 1), uniform(-1, 1), uniform(-1, 1), uniform(-1, 1)}));
+        const double scale = i % 2 == 0 ? 4.0 : std::fabs(anyMagnitude(3));
+        if (i % 4 == 0) {
+            // The sum of position and offset lands on 2^n + r in double but
+            // just beside it in extended precision: the left corner is a
+            // power of two one way and the double below it the other.
+            body.rotation = Identity();
+            const double tiny = uniform(-1, 1) * 0x1p-20;
+            const double target = std::ldexp(1.0, static_cast<int>(uniform(0, 28))) + 1;
+            body.particles[0].centerOfMass = {tiny, tiny, 1};
+            body.particles[0].radius = 1;
+            body.position = {target - tiny, target - tiny, 0};
+        }
+        const int height = static_cast<int>(uniform(0, 2000));
+
+        const auto bounds = ParticleBounds(body.particles[0], body.position, body.rotation, scale, height);
+        const auto box = ParticleBox(body.particles[0], body.position, body.rotation, scale, height);
+        if (!bounds || !box) continue;
+        ++compared;
+        ASSERT_LE(bounds->left, std::min(box->x1, box->x2)) << i;
+        ASSERT_GE(bounds->right, std::max(box->x1, box->x2)) << i;
+        ASSERT_LE(bounds->top, std::min(box->y1, box->y2)) << i;
+        ASSERT_GE(bounds->bottom, std::max(box->y1, box->y2)) << i;
+        ASSERT_LE(bounds->right - bounds->left, std::abs(box->x2 - box->x1) + 4) << i;  // and stay tight
+    }
+    EXPECT_GT(compared, 50000);
+}
