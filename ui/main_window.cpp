@@ -164,13 +164,45 @@ QString MainWindow::KeysHelp() const
     row(keysOf(a.open), QStringLiteral("open a data file (or drop one on the window)"));
     row(keysOf(a.reload), QStringLiteral("reload the data file; the run stops"));
     row(keysOf(a.savePicture), QStringLiteral("save the picture as a PNG"));
+    row(keysOf(inspectorDock_->toggleViewAction()), QStringLiteral("the inspector: every quantity of the body"));
+    row(keysOf(plotsDock_->toggleViewAction()),
+        QStringLiteral("the plots: energies, momenta and the orientation's length over time"));
     row(QStringLiteral("Press on a disc, release elsewhere"),
         QStringLiteral("push: the drag in pixels, y up, is added to the force, its moment about the centre "
                        "of mass to the torque; both act at every step until the body is rebuilt"));
     row(QStringLiteral("density box"),
         QStringLiteral("mass per unit area; every change stops the run and rebuilds the body; a refused "
                        "text is marked and the body keeps its density"));
-    return QStringLiteral("<table cellspacing=\"6\">%1</table>").arg(rows);
+    QString legend;
+    auto overlay = [&legend](Color color, const QString& name, const QString& what) {
+        const QString swatch = QStringLiteral("#%1%2%3")
+                                   .arg(color & 0xFF, 2, 16, QLatin1Char('0'))
+                                   .arg((color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+                                   .arg((color >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
+        legend += QStringLiteral("<tr><td><b><font color=\"%1\">&#9632;</font> %2</b></td><td>%3</td></tr>")
+                      .arg(swatch, name, what);
+    };
+    overlay(kComColor, QStringLiteral("Centre of mass"),
+            QStringLiteral("a cross %1 pixels to each side").arg(kComCrossHalfWidth));
+    overlay(kVelocityColor, QStringLiteral("Velocity"),
+            QStringLiteral("an arrow of %1 pixels per unit of velocity").arg(kVelocityPixelsPerUnit));
+    overlay(kForceColor, QStringLiteral("Force"),
+            QStringLiteral("an arrow of %1 pixel per unit of force, as a push draws it").arg(kForcePixelsPerUnit));
+    overlay(kOmegaColor, QStringLiteral("Angular velocity"),
+            QStringLiteral("an arc of radius %1 pixels, counter-clockwise for a positive ω<sub>z</sub>, sweeping "
+                           "%2 radians per radian per time unit (at most %3)")
+                .arg(kOmegaRadius)
+                .arg(kOmegaSweepPerUnit)
+                .arg(kOmegaLargestSweep));
+    overlay(kTrailColor, QStringLiteral("Trail"),
+            QStringLiteral("the centre of mass's path since the last setup, the last %1 steps").arg(kTrailLength));
+    overlay(kAxesColor, QStringLiteral("Body axes"),
+            QStringLiteral("the body's own x and y axes, %1 pixels to each side, head on the positive end")
+                .arg(kAxisHalfLength));
+    return QStringLiteral(
+               "<table cellspacing=\"6\">%1</table><p><b>Overlays</b> (View menu)</p>"
+               "<table cellspacing=\"6\">%2</table>")
+        .arg(rows, legend);
 }
 
 QString MainWindow::ExampleBodiesFolder()
