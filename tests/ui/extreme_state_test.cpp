@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,14 @@ void UseEverything(SimulationContext& s)
     DrawScene(picture, s.body, s.settings, 1.0);
     RecordingCanvas calls(879, 552);
     DrawScene(calls, s.body, s.settings, 0.0);
-    for (const Vector3 v : {s.body.force, s.body.linearVelocity, s.body.position})
-        EXPECT_FALSE(VectorToText(v).empty());
-    EXPECT_FALSE(StateJson(s, true, 552).empty());
+    for (const Vector3 v : {s.body.force, s.body.linearVelocity, s.body.position}) {
+        const std::string text = VectorToText(v);
+        EXPECT_TRUE(text.starts_with('[') && text.ends_with(']')) << text;
+    }
+    // JSON has no infinity and no NaN: such a value must come out as null.
+    const std::string json = StateJson(s, true, 552);
+    EXPECT_EQ(json.find("inf"), std::string::npos) << json;
+    EXPECT_EQ(json.find("nan"), std::string::npos) << json;
     constexpr int kSmallest = -2147483647 - 1, kLargest = 2147483647;
     for (auto [x, y] :
          {std::pair{0, 0}, std::pair{440, 292}, std::pair{kSmallest, kLargest}, std::pair{kLargest, kSmallest}}) {
