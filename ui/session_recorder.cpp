@@ -72,10 +72,10 @@ std::string SessionRecorder::WriteLine(const std::string& line)
     // Taken before the resize below, whose own failure (a device such as
     // /dev/full cannot be cut) would replace the write's reason.
     // A write cut short by a full disk or a size limit comes with no reason.
-    const std::string reason = written < 0 || file_.error() != QFileDevice::NoError
-                                   ? file_.errorString().toStdString()
-                                   : "the file took only " + std::to_string(written) + " of the " +
-                                         std::to_string(withBreak.size()) + " bytes of a line (is the disk full?)";
+    std::string reason = written < 0 || file_.error() != QFileDevice::NoError
+                             ? file_.errorString().toStdString()
+                             : "the file took only " + std::to_string(written) + " of the " +
+                                   std::to_string(withBreak.size()) + " bytes of a line (is the disk full?)";
     // Half a line would make the whole file a script that is refused.
     file_.resize(end);
     return reason;
