@@ -19,8 +19,7 @@ TEST(Vector3, SubtractIsExactDifference)
     EXPECT_EQ(d, (Vector3{a.x - b.x, a.y - b.y, a.z - b.z}));
 }
 
-// For these components the three sums round apart by the order they are
-// added in, so a Dot that added in another order would show.
+// These three squares give a different sum in each order they are added in.
 TEST(Vector3, DotAddsLeftToRight)
 {
     const Vector3 a{0.1, 0.2, 0.5};

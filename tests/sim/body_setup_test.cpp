@@ -154,9 +154,8 @@ TEST(SetupBody, MassWeightedMeanUsesOneReciprocal)
     const double total = (m + m) + m;
     Vector3 sum = ZeroVector();
     for (Vector3 p : {Vector3{1, 6, 0}, Vector3{2, 1, 0}, Vector3{7, 3, 0}}) sum = Add(sum, Scale(p, m));
-    // Chosen so that dividing by the total mass rounds differently in x and y.
-    ASSERT_NE(sum.x * (1.0 / total), sum.x / total);
-    ASSERT_NE(sum.y * (1.0 / total), sum.y / total);
+    // Chosen so that dividing by the total mass would round differently.
+    ASSERT_NE(Scale(sum, 1.0 / total), (Vector3{sum.x / total, sum.y / total, 0}));
     EXPECT_EQ(s.body.position, Scale(sum, 1.0 / total));
 }
 

@@ -11,11 +11,7 @@
 #include "tests/test_files.h"
 #include "tests/ui/window_fixture.h"
 
-namespace {
-
 using Window = WindowFixture;
-
-}  // namespace
 
 TEST_F(Window, StartsHaltedWithTheBodyAtRest)
 {
