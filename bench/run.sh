@@ -13,7 +13,9 @@ if [ ${#options[@]} -eq 0 ]; then
 fi
 
 cmake --workflow --preset release
-for program in bench_setup bench_step bench_memory bench_draw; do
+# The programs as CMake lists them.
+mapfile -t programs <build/release/bench/benchmarks.txt
+for program in "${programs[@]}"; do
     echo "== $program"
     "build/release/bench/$program" "${options[@]}"
 done

@@ -17,10 +17,11 @@ Matrix3 Inverse(Matrix3 a)
     adjugate(2, 1) = a01 * a20 - a00 * a21;
     adjugate(2, 2) = a00 * a11 - a01 * a10;
 
-    // The cofactors are formed again here rather than taken from the adjugate,
-    // and the second one as a12·a20 − a22·a10: a different rounding from D(1, 0).
-    const double determinant =
-        (a11 * a22 - a12 * a21) * a00 + (a12 * a20 - a22 * a10) * a01 + (a10 * a21 - a11 * a20) * a02;
+    // Expansion along the first row. Its three cofactors are the adjugate's
+    // first column: a product rounds the same whichever operand comes first
+    // (a22·a10 is a10·a22 to the bit), so recomputing them would give the
+    // same determinant.
+    const double determinant = adjugate(0, 0) * a00 + adjugate(1, 0) * a01 + adjugate(2, 0) * a02;
     const double reciprocal = 1.0 / determinant;
     return Scale(adjugate, reciprocal);
 }

@@ -82,9 +82,10 @@ void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view d
     // moved to the centre of mass before its own parallel-axis term is taken, so
     // every rounding is that of one pass per quantity; but 107 MiB of particles
     // (10^6 of them) are walked twice rather than five times.
+    //
+    // A new RigidBody already holds the rest state a setup leaves, and its
+    // sums start at zero: see rigid_body.h.
     RigidBody built;
-    built.totalMass = 0;
-    built.position = ZeroVector();
     double count = 0.0;
     std::string where;
     {
@@ -96,7 +97,6 @@ void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view d
     built.position = Scale(built.position, 1.0 / built.totalMass);
 
     // Parallel-axis theorem: Ibody = Σ [Jᵢ + mᵢ((rᵢ·rᵢ)E − rᵢrᵢᵀ)].
-    built.bodyInertia = ZeroMatrix();
     for (Particle& particle : built.particles) {
         particle.centerOfMass = Subtract(particle.centerOfMass, built.position);
         const Vector3 r = particle.centerOfMass;
@@ -106,13 +106,6 @@ void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view d
         built.bodyInertia = Add(built.bodyInertia, Add(particle.inertiaTensor, k));
     }
     built.bodyInertiaInverse = Inverse(built.bodyInertia);
-
-    built.orientation = {1.0, 0.0, 0.0, 0.0};
-    built.linearMomentum = built.angularMomentum = built.force = built.torque = ZeroVector();
-    built.linearVelocity = built.angularVelocity = ZeroVector();
-    built.rotation = Identity();
-    // Not bodyInertiaInverse: the first step derives the world inverse inertia.
-    built.inverseInertia = Inverse(built.rotation);
 
     // Huge coordinates or an extreme density overflow the mass properties; such
     // a body could neither move nor be drawn sensibly.

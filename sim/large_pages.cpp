@@ -18,6 +18,9 @@ void PreferLargePages([[maybe_unused]] void* block, [[maybe_unused]] std::size_t
     if (block == nullptr) return;
     const AddressSpan span = WholeLargePagesWithin(reinterpret_cast<std::uintptr_t>(block), bytes);
     // A refusal (no transparent large pages here) leaves small pages, which is fine.
-    if (span.first != span.last) ::madvise(reinterpret_cast<void*>(span.first), span.last - span.first, MADV_HUGEPAGE);
+    // The start is found as an offset into the block, so the pointer keeps the block's provenance.
+    if (span.first != span.last)
+        ::madvise(static_cast<char*>(block) + (span.first - reinterpret_cast<std::uintptr_t>(block)),
+                  span.last - span.first, MADV_HUGEPAGE);
 #endif
 }

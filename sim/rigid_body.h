@@ -21,6 +21,10 @@ struct Particle {
     friend bool operator==(const Particle&, const Particle&) = default;
 };
 
+// Its initial values are the rest state every setup leaves: identity
+// orientation and rotation; every momentum, velocity, force and torque zero;
+// inverseInertia the identity, not bodyInertiaInverse, until the first step
+// derives it.
 struct RigidBody {
     std::vector<Particle> particles;
     double totalMass = 0.0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 
 #include <QImage>
 
@@ -20,7 +21,8 @@ void PaintEllipse(QPainter& painter, long long left, long long top, long long ri
 }
 
 DiscStamp::DiscStamp(int width, int height)
-    : width_(width), height_(height), cover_(width * height, kNone), rows_(height, 0)
+    : width_(width), height_(height), cover_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kNone),
+      rows_(static_cast<std::size_t>(height), 0)
 {
     // Rasterised in two colours on a transparent ground, to tell outline from
     // inside; a margin would show any pixel drawn outside the box.
@@ -50,7 +52,7 @@ void DiscStamp::Stamp(QImage& image, int left, int top, QRgb pen, QRgb brush) co
     const int firstColumn = std::max(0, -left), lastColumn = std::min(width_, image.width() - left);
     for (int y = firstRow; y < lastRow; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(top + y));
-        const Cover* cover = &cover_[y * width_];
+        const Cover* cover = &cover_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)];
         for (int x = firstColumn; x < lastColumn; ++x) {
             if (cover[x] == kPen)
                 row[left + x] = pen;

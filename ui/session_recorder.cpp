@@ -69,12 +69,16 @@ std::string SessionRecorder::WriteLine(const std::string& line)
     const qint64 end = file_.pos();
     const qint64 written = file_.write(withBreak.data(), static_cast<qint64>(withBreak.size()));
     if (written == static_cast<qint64>(withBreak.size())) return {};
+    // Taken before the resize below, whose own failure (a device such as
+    // /dev/full cannot be cut) would replace the write's reason.
+    // A write cut short by a full disk or a size limit comes with no reason.
+    std::string reason = written < 0 || file_.error() != QFileDevice::NoError
+                             ? file_.errorString().toStdString()
+                             : "the file took only " + std::to_string(written) + " of the " +
+                                   std::to_string(withBreak.size()) + " bytes of a line (is the disk full?)";
     // Half a line would make the whole file a script that is refused.
     file_.resize(end);
-    // A write cut short by a full disk or a size limit comes with no reason.
-    if (written < 0 || file_.error() != QFileDevice::NoError) return file_.errorString().toStdString();
-    return "the file took only " + std::to_string(written) + " of the " + std::to_string(withBreak.size()) +
-           " bytes of a line (is the disk full?)";
+    return reason;
 }
 
 void SessionRecorder::Stop(const std::string& why)

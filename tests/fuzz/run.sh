@@ -16,8 +16,9 @@ fi
 
 cmake --workflow --preset fuzz
 
-targets=(body_setup_fuzz density_fuzz vector_text_fuzz draw_scene_fuzz)
 build=build/fuzz
+# The targets as CMake lists them.
+mapfile -t targets <"$build/tests/fuzz/targets.txt"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 

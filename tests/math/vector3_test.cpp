@@ -19,11 +19,11 @@ TEST(Vector3, SubtractIsExactDifference)
     EXPECT_EQ(d, (Vector3{a.x - b.x, a.y - b.y, a.z - b.z}));
 }
 
-TEST(Vector3, OperandsMayAlias)
+// These three squares give a different sum in each order they are added in.
+TEST(Vector3, DotAddsLeftToRight)
 {
-    const Vector3 a{0.1, 0.2, 0.3};
-    const Vector3 copy = a;
-    EXPECT_EQ(Add(a, a), Add(copy, Vector3{0.1, 0.2, 0.3}));
-    EXPECT_EQ(Dot(a, a), 0.1 * 0.1 + 0.2 * 0.2 + 0.3 * 0.3);
-    EXPECT_EQ(a, copy);
+    const Vector3 a{0.1, 0.2, 0.5};
+    EXPECT_EQ(Dot(a, a), (0.1 * 0.1 + 0.2 * 0.2) + 0.5 * 0.5);
+    EXPECT_NE(Dot(a, a), 0.1 * 0.1 + (0.2 * 0.2 + 0.5 * 0.5));
+    EXPECT_NE(Dot(a, a), (0.5 * 0.5 + 0.2 * 0.2) + 0.1 * 0.1);
 }

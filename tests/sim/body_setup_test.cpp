@@ -149,11 +149,14 @@ TEST(SetupBody, ReadsAPipeToItsEnd)
 
 TEST(SetupBody, MassWeightedMeanUsesOneReciprocal)
 {
-    const Built s = BuildFrom("3  0.1 0.7  2.3 0.2  1.9 1.3");
+    const Built s = BuildFrom("3  1 6  2 1  7 3");
     const double m = s.body.particles[0].mass;
+    const double total = (m + m) + m;
     Vector3 sum = ZeroVector();
-    for (Vector3 p : {Vector3{0.1, 0.7, 0}, Vector3{2.3, 0.2, 0}, Vector3{1.9, 1.3, 0}}) sum = Add(sum, Scale(p, m));
-    EXPECT_EQ(s.body.position, Scale(sum, 1.0 / ((m + m) + m)));
+    for (Vector3 p : {Vector3{1, 6, 0}, Vector3{2, 1, 0}, Vector3{7, 3, 0}}) sum = Add(sum, Scale(p, m));
+    // Chosen so that dividing by the total mass would round differently.
+    ASSERT_NE(Scale(sum, 1.0 / total), (Vector3{sum.x / total, sum.y / total, 0}));
+    EXPECT_EQ(s.body.position, Scale(sum, 1.0 / total));
 }
 
 TEST(SetupBody, ReplacesEverythingAndRereadsTheFile)

@@ -8,21 +8,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/test_files.h"
-#include "ui/Unit1.h"
-#include "ui/image_view.h"
+#include "tests/ui/window_fixture.h"
 
 namespace {
 
-// Two particles about (100, 60): particle 0's centre on pixel (440, 292).
-constexpr const char* kTwoParticles = "2  110 65  90 55";
-
-struct Desktop : testing::Test {
-    Desktop() : file(kTwoParticles) {}
-
+struct Desktop : WindowFixture {
     TForm1& Open()
     {
-        form = std::make_unique<TForm1>(file.path(), [this](const std::string& m) { errors.push_back(m); });
-        actions = std::make_unique<DesktopActions>(*form, [this](FilePurpose purpose) {
+        actions = std::make_unique<DesktopActions>(Create(), [this](FilePurpose purpose) {
             asked.push_back(purpose);
             return chosen;
         });
@@ -39,14 +32,8 @@ struct Desktop : testing::Test {
         QTest::keyClick(focus ? focus : form.get(), keys.key(), keys.keyboardModifiers());
     }
 
-    QImage Picture() const { return form->Image1->Canvas().Image().copy(); }
-    const RigidBody& Body() const { return form->Simulation().body; }
-
-    TempFile file;
-    std::vector<std::string> errors;
     QString chosen;
     std::vector<FilePurpose> asked;
-    std::unique_ptr<TForm1> form;
     std::unique_ptr<DesktopActions> actions;
 };
 

@@ -217,7 +217,8 @@ TEST(ImageCanvas, StampedDiscsMatchPaintedOnesPixelForPixel)
                 const Color color = (drawn % 2) ? kBlue : 0x3366CC;
                 stamped.SetBrushColor(color);
                 stamped.Ellipse(x, y + size, x + size, y);
-                painter.setBrush(QColor(color & 0xFF, (color >> 8) & 0xFF, color >> 16));
+                painter.setBrush(QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                                        static_cast<int>(color >> 16)));
                 PaintEllipse(painter, x, y, x + size, y + size);
                 ++drawn;
             }

@@ -54,7 +54,7 @@ TEST(Soak, RandomSessionNeverBreaksTheBody)
 
     std::mt19937_64 random(20261207);
     auto chance = [&](int oneIn) { return random() % oneIn == 0; };
-    auto pixel = [&](int range) { return static_cast<int>(random() % (2 * range)) - range / 2; };
+    auto pixel = [&](int range) { return static_cast<int>(random() % (2ULL * range)) - range / 2; };
     const char* densities[] = {"1", "2.5", "", "0", "-3", "x", "1e-3", "40", "1e308", " 7 "};
 
     const long long ticks = SoakTicks();

@@ -10,35 +10,11 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "ui/image_view.h"
 #include "ui/script_runner.h"
 #include "tests/test_files.h"
+#include "tests/ui/window_fixture.h"
 
-namespace {
-
-// Two particles about (100, 60): particle 0 sits at offset (10, 5), its centre
-// on pixel (440, 292) of the 879 × 552 area.
-constexpr const char* kTwoParticles = "2  110 65  90 55";
-
-struct Window : testing::Test {
-    explicit Window(const char* data = kTwoParticles) : file(data) {}
-
-    TForm1& Open()
-    {
-        form = std::make_unique<TForm1>(file.path(), [this](const std::string& m) { errors.push_back(m); });
-        form->show();
-        return *form;
-    }
-
-    QImage Picture() const { return form->Image1->Canvas().Image().copy(); }
-    const RigidBody& Body() const { return form->Simulation().body; }
-
-    TempFile file;
-    std::vector<std::string> errors;
-    std::unique_ptr<TForm1> form;
-};
-
-}  // namespace
+using Window = WindowFixture;
 
 TEST_F(Window, StartsHaltedWithTheBodyAtRest)
 {
