@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libxkbcommon-dev
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libxkbcommon-dev locales
           libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth xdotool imagemagick)
 
 install_missing() {
