@@ -1,19 +1,20 @@
 #include "ui/Unit1.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QTimer>
 
 #include "sim/body_setup.h"
 #include "sim/setup_error.h"
 #include "sim/time_step.h"
 #include "ui/image_view.h"
+#include "ui/png_file.h"
 #include "session/scene.h"
 
 TForm1* Form1 = nullptr;
@@ -58,6 +59,9 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     Edit1 = new QLineEdit(QStringLiteral("1"), this);
     Edit1->setGeometry(200, 520, 25, 17);
     Edit1->setTextMargins(0, 0, 0, 0);
+    // Unbounded, so that no paste is cut short unseen: the setup refuses a
+    // text too long to be a density, and says so.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTimerInterval);
@@ -136,10 +140,9 @@ void TForm1::OpenDataFile(const std::filesystem::path& dataFile)
 
 void TForm1::SavePicture(const QString& path)
 {
-    // Written aside and then moved over the file, so a failed save leaves it whole.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && Image1->Canvas().Image().save(&file, "PNG") && file.commit()) return;
-    reportError_("cannot write the picture '" + path.toStdString() + "': " + file.errorString().toStdString());
+    const std::string failed = WritePngFile(Image1->Canvas().Image(), path);
+    if (!failed.empty())
+        reportError_("cannot write the picture '" + PrintableText(path.toStdString()) + "': " + failed);
 }
 
 void TForm1::Image1MouseDown(int x, int y)

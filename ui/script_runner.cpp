@@ -1,12 +1,16 @@
 #include "ui/script_runner.h"
 
+#include <cstdint>
 #include <ostream>
+#include <system_error>
 
 #include <QDir>
 #include <QLineEdit>
 
 #include "ui/Unit1.h"
 #include "ui/image_view.h"
+#include "ui/png_file.h"
+#include "sim/setup_error.h"
 #include "session/state_json.h"
 
 namespace {
@@ -20,8 +24,11 @@ public:
         // Shown, so that resizes reach the drawing area as they would on screen.
         form_.show();
         if (!framesFolder_.isEmpty()) {
-            if (!QDir().mkpath(framesFolder_)) {
-                err_ << "error: cannot create the frames folder '" << framesFolder_.toStdString() << "'\n";
+            std::error_code error;
+            std::filesystem::create_directories(framesFolder_.toStdString(), error);
+            if (error) {
+                err_ << "error: cannot create the frames folder '" << PrintableText(framesFolder_.toStdString())
+                     << "': " << error.message() << "\n";
                 failed_ = true;
                 framesFolder_.clear();
             } else {
@@ -78,19 +85,27 @@ public:
 private:
     void Error(const std::string& message) { err_ << "line " << line_ << ": error: " << message << '\n'; }
 
-    void Save(const QString& path)
+    bool Save(const QString& path)
     {
-        if (form_.Image1->Canvas().Image().save(path, "PNG")) return;
-        Error("cannot write the picture '" + path.toStdString() + "'");
+        const std::string failed = WritePngFile(form_.Image1->Canvas().Image(), path);
+        if (failed.empty()) return true;
+        Error("cannot write the picture '" + PrintableText(path.toStdString()) + "': " + failed);
         failed_ = true;
+        return false;
     }
 
+    // The first frame that cannot be written is the last one tried: the next
+    // would fail for the same reason, once per tick.
     void SaveFrame()
     {
-        Save(QDir(framesFolder_).filePath(QStringLiteral("frame-%1.png").arg(++frames_, 6, 10, QChar('0'))));
+        if (framesFolder_.isEmpty()) return;
+        const QString name = QStringLiteral("frame-%1.png").arg(++frames_, 6, 10, QChar('0'));
+        if (Save(QDir(framesFolder_).filePath(name))) return;
+        err_ << "error: no further frames are written to '" << PrintableText(framesFolder_.toStdString()) << "'\n";
+        framesFolder_.clear();
     }
 
-    int line_ = 0;
+    std::int64_t line_ = 0;
     int frames_ = 0;
     bool failed_ = false;
     QString framesFolder_;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include <QFileInfo>
+
 #include "ui/image_view.h"
+#include "ui/png_file.h"
 #include "session/script_line.h"
 
 SessionRecorder::SessionRecorder(TForm1& form, ErrorReporter reportError)
@@ -29,12 +32,24 @@ std::string Header(const std::filesystem::path& dataFile)
 bool SessionRecorder::Start(const QString& path, QString& problem)
 {
     file_.setFileName(path);
+    // A file is started aside and moved into place, so that a full disk
+    // leaves an earlier recording whole; a pipe or a device is written as is.
+    const QFileInfo target(path);
+    const bool plainFile = !target.exists() || target.isFile();
+    if (plainFile) {
+        if (const std::string failed = WriteFileAside(path.toStdString(), Header(form_.DataFile()) + '\n');
+            !failed.empty()) {
+            problem = QString::fromStdString(failed);
+            return false;
+        }
+    }
     // Unbuffered: every line reaches the file as it is written.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    if (!file_.open(QIODevice::WriteOnly | (plainFile ? QIODevice::Append : QIODevice::Truncate) |
+                    QIODevice::Unbuffered)) {
         problem = file_.errorString();
         return false;
     }
-    if (const std::string failed = WriteLine(Header(form_.DataFile())); !failed.empty()) {
+    if (const std::string failed = plainFile ? std::string() : WriteLine(Header(form_.DataFile())); !failed.empty()) {
         problem = QString::fromStdString(failed);
         file_.close();
         return false;
@@ -68,10 +83,13 @@ std::string SessionRecorder::WriteLine(const std::string& line)
     const qint64 end = file_.pos();
     const qint64 written = file_.write(withBreak.data(), static_cast<qint64>(withBreak.size()));
     if (written == static_cast<qint64>(withBreak.size())) return {};
+    // Taken before the resize, which clears the write's error or puts its own.
+    const bool writeFailed = written < 0 || file_.error() != QFileDevice::NoError;
+    const std::string writeError = file_.errorString().toStdString();
     // Half a line would make the whole file a script that is refused.
     file_.resize(end);
     // A write cut short by a full disk or a size limit comes with no reason.
-    if (written < 0 || file_.error() != QFileDevice::NoError) return file_.errorString().toStdString();
+    if (writeFailed) return writeError;
     return "the file took only " + std::to_string(written) + " of the " + std::to_string(withBreak.size()) +
            " bytes of a line (is the disk full?)";
 }

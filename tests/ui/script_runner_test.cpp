@@ -287,7 +287,7 @@ TEST(Program, UsageErrorsExitWithTwo)
     std::ofstream(script.toStdString()) << "state\nfly away\nstate\n";
     auto [code, err] = run({"--script", script, "--data", QString::fromStdString(kDefaultData.string())});
     EXPECT_EQ(code, 2);
-    EXPECT_EQ(err.trimmed(), script + ":2: unknown command 'fly'");
+    EXPECT_EQ(err.trimmed(), script + ":2: unknown command \"fly\"");
 
     std::tie(code, err) = run({"--script", folder.filePath("absent.txt")});
     EXPECT_EQ(code, 2);

@@ -140,7 +140,7 @@ TEST_F(Recording, ALineBreakInTheDensityStopsTheRecordingNotTheSession)
     ASSERT_EQ(w.Edit1->text(), "4\n");
     ASSERT_EQ(errors.size(), 2u);  // the recording, then the density itself
     EXPECT_NE(errors[0].find("recording to '" + record.path().string() +
-                             "' stopped: the density text \"4?\" holds a line break"),
+                             "' stopped: the density text \"4\\x0A\" holds a line break"),
               std::string::npos)
         << errors[0];
     w.Edit1->setText("5");
