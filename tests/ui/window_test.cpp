@@ -117,6 +117,19 @@ TEST_F(Window, EmptiedDensityReportsAndKeepsTheBody)
     EXPECT_EQ(Picture(), picture);  // no redraw
 }
 
+// A box that cut a long paste to its length would read what was never typed:
+// here "2" and blanks, which the cut text would take for 2.
+TEST_F(Window, ALongDensityTextIsRefusedNotCut)
+{
+    TForm1& w = Open();
+    const QString pasted = QStringLiteral("2") + QString(40000, QLatin1Char(' ')) + QStringLiteral("5");
+    w.Edit1->setText(pasted);
+    EXPECT_EQ(w.Edit1->text(), pasted);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("...\" is longer than 32767 characters"), std::string::npos) << errors[0];
+    EXPECT_EQ(w.Simulation().settings.density, 1.0);
+}
+
 TEST_F(Window, BadDensityCannotHaltARunningSimulation)
 {
     TForm1& w = Open();
