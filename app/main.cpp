@@ -38,10 +38,18 @@ bool NeedsNoDisplay(int argc, char** argv)
 
 bool HasDisplay() { return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"); }
 
+// Whether standard input was closed when the program started; noted before
+// anything else opens a file, which would then be given its number.
+bool standardInputClosed = false;
+
 int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, const QString& framesFolder)
 {
     const bool fromStandardInput = name == QLatin1String("-");
     const std::string shownName = fromStandardInput ? "<stdin>" : PrintableText(name.toStdString());
+    if (fromStandardInput && standardInputClosed) {
+        std::cerr << "rigid-body: cannot read the script '<stdin>': standard input is closed\n";
+        return kUsageError;
+    }
     // Blocking is right here: a script may come from a pipe that is still
     // being written.
     const int descriptor = fromStandardInput ? STDIN_FILENO : ::open(name.toStdString().c_str(), O_RDONLY | O_CLOEXEC);
@@ -157,6 +165,7 @@ int RunProgram(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    standardInputClosed = ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF;
     // Whatever escapes the window's own reporting, a scripted run's above all,
     // ends with a message and a failure code, never with an abort.
     try {

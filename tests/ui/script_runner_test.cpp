@@ -296,6 +296,17 @@ TEST(Program, UsageErrorsExitWithTwo)
     std::tie(code, err) = run({"--frames", "x"});
     EXPECT_EQ(code, 2);
 
+    // An input that never ends, and one that is closed, each end at once.
+    std::tie(code, err) = run({"--script", "/dev/zero"});
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(err.trimmed(), "/dev/zero:1: the line is longer than 1048576 bytes, the most a script line may hold");
+    QProcess closedInput;
+    closedInput.start("/bin/sh", {"-c", "exec \"$0\" --script - <&-", RBD_PROGRAM});
+    closedInput.waitForFinished(20000);
+    EXPECT_EQ(closedInput.exitCode(), 2);
+    EXPECT_EQ(closedInput.readAllStandardError().trimmed(),
+              "rigid-body: cannot read the script '<stdin>': standard input is closed");
+
     std::tie(code, err) = run({"--record", folder.filePath("r.txt"), "--script", script});
     EXPECT_EQ(code, 2);
     EXPECT_EQ(err.trimmed(), "rigid-body: --record goes with the window, not with --script");
