@@ -99,14 +99,14 @@ private:
     void SaveFrame()
     {
         if (framesFolder_.isEmpty()) return;
-        const QString name = QStringLiteral("frame-%1.png").arg(++frames_, 6, 10, QChar('0'));
+        const QString name = QStringLiteral("frame-%1.png").arg(static_cast<qlonglong>(++frames_), 6, 10, QChar('0'));
         if (Save(QDir(framesFolder_).filePath(name))) return;
         err_ << "error: no further frames are written to '" << PrintableText(framesFolder_.toStdString()) << "'\n";
         framesFolder_.clear();
     }
 
     std::int64_t line_ = 0;
-    int frames_ = 0;
+    std::int64_t frames_ = 0;
     bool failed_ = false;
     QString framesFolder_;
     std::ostream& out_;
