@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <exception>
+#include <new>
 
 #include <QMessageBox>
 
@@ -8,6 +9,8 @@ bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+        ShowException(QStringLiteral("Out of memory: the last action was not completed."));
     } catch (const std::exception& error) {
         ShowException(QString::fromLocal8Bit(error.what()));
     } catch (...) {

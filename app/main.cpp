@@ -1,12 +1,19 @@
+#include <cerrno>
 #include <cstdlib>
-#include <string_view>
+#include <cstring>
 #include <exception>
 #include <iostream>
+#include <new>
+#include <string_view>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <QCommandLineParser>
-#include <QFile>
 
 #include "app/application.h"
+#include "session/script_file.h"
+#include "sim/setup_error.h"
 #include "ui/Unit1.h"
 #include "ui/main_window.h"
 #include "ui/script_runner.h"
@@ -15,6 +22,7 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kEscapedException = 1;
 
 // A scripted run, and a request for help or the version, need no display.
 bool NeedsNoDisplay(int argc, char** argv)
@@ -30,26 +38,40 @@ bool NeedsNoDisplay(int argc, char** argv)
 
 bool HasDisplay() { return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"); }
 
+// Whether standard input was closed when the program started; noted before
+// anything else opens a file, which would then be given its number.
+bool standardInputClosed = false;
+
 int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, const QString& framesFolder)
 {
-    QFile file;
     const bool fromStandardInput = name == QLatin1String("-");
-    const bool opened = fromStandardInput ? file.open(stdin, QIODevice::ReadOnly)
-                                          : (file.setFileName(name), file.open(QIODevice::ReadOnly));
-    const QByteArray script = opened ? file.readAll() : QByteArray();
-    if (!opened || file.error() != QFileDevice::NoError) {
-        std::cerr << "rigid-body: cannot read the script '" << name.toStdString()
-                  << "': " << file.errorString().toStdString() << '\n';
+    const std::string shownName = fromStandardInput ? "<stdin>" : PrintableText(name.toStdString());
+    if (fromStandardInput && standardInputClosed) {
+        std::cerr << "rigid-body: cannot read the script '<stdin>': standard input is closed\n";
+        return kUsageError;
+    }
+    // Blocking is right here: a script may come from a pipe that is still
+    // being written.
+    const int descriptor = fromStandardInput ? STDIN_FILENO : ::open(name.toStdString().c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        std::cerr << "rigid-body: cannot read the script '" << shownName << "': " << std::strerror(errno) << '\n';
         return kUsageError;
     }
     try {
-        const auto commands = ParseScript(std::string_view(script.constData(), static_cast<std::size_t>(script.size())),
-                                          fromStandardInput ? "<stdin>" : name.toStdString());
+        std::vector<ScriptCommand> commands = ReadScript(descriptor, shownName);
+        if (!fromStandardInput) ::close(descriptor);
         return RunScript(commands, dataFile, framesFolder, std::cout, std::cerr);
     } catch (const ScriptUsageError& error) {
         std::cerr << error.what() << '\n';
         return kUsageError;
     }
+}
+
+// The window's way to show a message, for the window itself and whatever
+// serves it; the window may still be under construction when it is made.
+ErrorReporter MessageBoxOver(QWidget& window)
+{
+    return [&window](const std::string& message) { TForm1::ShowMessageBox(&window, message); };
 }
 
 // A scripted run's standard error carries only its own messages: Qt's remarks
@@ -60,9 +82,7 @@ void KeepWarningsOffStandardError(QtMsgType type, const QMessageLogContext&, con
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int RunProgram(int argc, char** argv)
 {
     if (NeedsNoDisplay(argc, argv)) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -124,8 +144,7 @@ int main(int argc, char** argv)
     try {
         MainWindow window(dataFile, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
         Form1 = &window.Form();
-        SessionRecorder recorder(window.Form().CurrentSession(),
-                                 [&](const std::string& message) { TForm1::ShowMessageBox(&window, message); });
+        SessionRecorder recorder(window.Form().CurrentSession(), MessageBoxOver(window));
         QString problem;
         // Asked for a record, the person wants one: better no window than an
         // unrecorded session they believe recorded.
@@ -136,11 +155,30 @@ int main(int argc, char** argv)
         }
         window.RestoreSettings();
         window.show();
-        Application::exec();
+        return Application::exec();
     } catch (const std::exception& error) {
         Application::ShowException(QString::fromLocal8Bit(error.what()));
     } catch (...) {
         Application::ShowException(QString());
     }
-    return 0;
+    return kEscapedException;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    standardInputClosed = ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF;
+    // Whatever escapes the window's own reporting, a scripted run's above all,
+    // ends with a message and a failure code, never with an abort.
+    try {
+        return RunProgram(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "rigid-body: out of memory\n";
+    } catch (const std::exception& error) {
+        std::cerr << "rigid-body: " << error.what() << '\n';
+    } catch (...) {
+        std::cerr << "rigid-body: stopped by an unknown failure\n";
+    }
+    return kEscapedException;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "sim/decimal_number.h"
+#include "sim/setup_error.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ std::optional<ScriptCommand::Kind> BareCommand(std::string_view word)
 
 class LineParser {
 public:
-    LineParser(std::string_view name, int line) : name_(name), line_(line) {}
+    LineParser(std::string_view name, std::int64_t line) : name_(name), line_(line) {}
 
     [[noreturn]] void Fail(const std::string& what) const
     {
@@ -133,14 +134,15 @@ public:
             command.overlay = *overlay;
             command.on = args[1] == "on";
         } else {
-            Fail("unknown command '" + std::string(word) + "'");
+            // Cut short: the word may be a whole line of anything.
+            Fail("unknown command " + QuoteToken(word));
         }
         return command;
     }
 
 private:
     std::string_view name_;
-    int line_;
+    std::int64_t line_;
 };
 
 }  // namespace
@@ -148,17 +150,21 @@ private:
 std::vector<ScriptCommand> ParseScript(std::string_view script, std::string_view name)
 {
     std::vector<ScriptCommand> commands;
-    int line = 0;
+    std::int64_t line = 0;
     while (!script.empty()) {
         ++line;
         const auto end = std::min(script.find('\n'), script.size());
-        std::string_view text = script.substr(0, end);
+        const std::string_view text = script.substr(0, end);
         script.remove_prefix(std::min(end + 1, script.size()));
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-
-        const std::string_view trimmed = Trim(text);
-        if (trimmed.empty() || trimmed.front() == '#') continue;
-        commands.push_back(LineParser(name, line).Parse(text));
+        if (auto command = ParseScriptLine(text, name, line)) commands.push_back(std::move(*command));
     }
     return commands;
+}
+
+std::optional<ScriptCommand> ParseScriptLine(std::string_view text, std::string_view name, std::int64_t line)
+{
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    const std::string_view trimmed = Trim(text);
+    if (trimmed.empty() || trimmed.front() == '#') return std::nullopt;
+    return LineParser(name, line).Parse(text);
 }

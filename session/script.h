@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -28,7 +30,7 @@ struct ScriptCommand {
     };
 
     Kind kind = Kind::State;
-    int line = 0;                    // 1-based, in the script
+    std::int64_t line = 0;           // 1-based, in the script; a stream may pass 2^31 lines
     int x = 0;                       // size: width; press, release: pixel column
     int y = 0;                       // size: height; press, release: pixel row
     long long count = 1;             // tick: timer periods
@@ -77,3 +79,7 @@ public:
 // first non-blank character is '#' are skipped, as is a '#' comment after any
 // command but `density`, `open` and `frame`, whose text is the rest of the line.
 std::vector<ScriptCommand> ParseScript(std::string_view script, std::string_view name);
+
+// One line of the script `name`, without its line break: the command, or
+// nothing for a blank or comment line. A line that is no command throws.
+std::optional<ScriptCommand> ParseScriptLine(std::string_view text, std::string_view name, std::int64_t line);

@@ -2,11 +2,12 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <memory>
+#include <cstdint>
 #include <system_error>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "sim/decimal_number.h"
 #include "sim/large_pages.h"
@@ -21,34 +22,67 @@ std::string AbsoluteForMessages(const std::filesystem::path& path)
     return (absolute.empty() ? path : absolute.lexically_normal()).string();
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+const char* KindOfFile(mode_t mode)
+{
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a special file";
+}
+
+struct ClosedAtEnd {
+    int descriptor;
+    ~ClosedAtEnd() { ::close(descriptor); }
+};
+
 bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 }  // namespace
 
-DataFile::DataFile(const std::filesystem::path& path) : shownPath_(AbsoluteForMessages(path))
+DataFile::DataFile(const std::filesystem::path& path) : shownPath_(PrintableText(AbsoluteForMessages(path)))
 {
     auto fail = [&](const char* what, int error) {
-        throw SetupError("cannot " + std::string(what) + " data file \"" + shownPath_ +
-                         "\": " + std::generic_category().message(error));
+        throw SetupError("cannot " + std::string(what) + " " + Where() + ": " + std::generic_category().message(error));
     };
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) fail("open", errno);
+    // Not blocking: opening a pipe for reading waits for a writer, which may
+    // never come. A regular file is read the same either way.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) fail("open", errno);
+    const ClosedAtEnd closed{descriptor};
+
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) fail("read", errno);
+    if (!S_ISREG(status.st_mode))
+        throw SetupError(Where() + " is " + KindOfFile(status.st_mode) +
+                         ", not a regular file: only a text file can be read as one");
+    const auto size = static_cast<std::uintmax_t>(status.st_size);
+    if (size > kLargestDataFile) RefuseSize(size);
 
     // Growing the text by doubling would copy a large file several times over
     // and, for a moment, hold it twice. The size is only a hint: a file that
-    // changes while it is read is still read to its end.
-    struct stat status {};
-    if (::fstat(::fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0)
-        text_.reserve(static_cast<std::size_t>(status.st_size));
+    // changes while it is read is still read to its end, up to the limit.
+    text_.reserve(static_cast<std::size_t>(size));
     PreferLargePages(text_.data(), text_.capacity());
-
     char chunk[1 << 16];
     for (;;) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        text_.append(chunk, got);
-        if (got < sizeof chunk) break;
+        const ssize_t got = ::read(descriptor, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) fail("read", errno);
+        if (got == 0) break;
+        if (text_.size() + static_cast<std::size_t>(got) > kLargestDataFile)
+            RefuseSize(text_.size() + static_cast<std::size_t>(got));
+        text_.append(chunk, static_cast<std::size_t>(got));
     }
-    if (std::ferror(file.get())) fail("read", errno ? errno : EIO);
+    if (std::string_view(text_).starts_with(kByteOrderMark)) offset_ = kByteOrderMark.size();
+}
+
+void DataFile::RefuseSize(std::uintmax_t size) const
+{
+    throw SetupError(Where() + " is " + std::to_string(size) + " bytes long, more than the " +
+                     std::to_string(kLargestDataFile) + " bytes (1 GiB) a data file may hold");
 }
 
 bool DataFile::Next(double& value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -10,8 +11,13 @@
 class DataFile {
 public:
     // Reads the whole file at once; throws SetupError naming the full path and
-    // the system's reason when it cannot be read.
+    // the system's reason when it cannot be read. Only a regular file of at
+    // most kLargestDataFile bytes is read: a device or a pipe may never end, or
+    // never answer, and the window would wait on it. A UTF-8 byte order mark at
+    // the start, which some editors write, is passed over.
     explicit DataFile(const std::filesystem::path& path);
+
+    static constexpr std::size_t kLargestDataFile = std::size_t{1} << 30;
 
     // The next whitespace-separated token as a finite number, or false at the
     // end of the file. A token that is not a number, or not finite, throws.
@@ -27,6 +33,7 @@ public:
 private:
     // Kept out of Next, which runs millions of times and so stays small.
     [[noreturn]] void Refuse(std::string_view token, bool isNumber) const;
+    [[noreturn]] void RefuseSize(std::uintmax_t size) const;
 
     std::string shownPath_;
     std::string text_;

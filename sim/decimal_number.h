@@ -15,7 +15,7 @@
 std::optional<double> ParseDecimalNumber(std::string_view token);
 
 // The value of a number that ReadDecimalNumber's shortcut does not take:
-// correctly rounded by from_chars, or by strtod when out of range.
+// correctly rounded by from_chars, the same in every locale.
 double DecimalNumberFromLibrary(const char* first, const char* last);
 
 namespace decimal_number_detail {

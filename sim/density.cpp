@@ -26,6 +26,8 @@ std::string_view TrimBlanks(std::string_view text)
 
 double ParseDensity(std::string_view text)
 {
+    if (text.size() > kLongestDensityText)
+        Reject(text, "is longer than " + std::to_string(kLongestDensityText) + " characters");
     const std::optional<double> value = ParseDecimalNumber(TrimBlanks(text));
     if (!value) Reject(text, "is not a number");
     if (!std::isfinite(*value)) Reject(text, "is too large");

@@ -17,6 +17,11 @@ public:
     using SetupError::SetupError;
 };
 
-// Text from a file or the density box as it may stand in a message: in double
-// quotes, cut short, control bytes shown as '?'.
+// Text from a file, a path or a box as it may stand in a message: every byte
+// that would not show, or would show as something else (a control byte, an
+// invisible mark such as a byte order mark, a byte that is not UTF-8), written
+// as \xNN, and a backslash as \\, so that what is read is what is there.
+std::string PrintableText(std::string_view text);
+
+// The same in double quotes, cut short after a few dozen bytes.
 std::string QuoteToken(std::string_view token);

@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QTimer>
 
 #include "ui/image_view.h"
+#include "sim/setup_error.h"
+#include "ui/png_file.h"
 
 TForm1* Form1 = nullptr;
 
@@ -65,6 +67,9 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     Edit1 = new QLineEdit(QStringLiteral("1"), this);
     Edit1->setGeometry(200, 520, 25, 17);
     Edit1->setTextMargins(0, 0, 0, 0);
+    // Unbounded, so that no paste is cut short unseen: the setup refuses a
+    // text too long to be a density, and says so.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
 
     densityNote_ = new QLabel(this);
     densityNote_->setAutoFillBackground(true);
@@ -119,10 +124,9 @@ void TForm1::OpenDataFile(const std::filesystem::path& dataFile) { session_.Open
 
 void TForm1::SavePicture(const QString& path)
 {
-    // Written aside and then moved over the file, so a failed save leaves it whole.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && Image1->Canvas().Image().save(&file, "PNG") && file.commit()) return;
-    reportError_("cannot write the picture '" + path.toStdString() + "': " + file.errorString().toStdString());
+    const std::string failed = WritePngFile(Image1->Canvas().Image(), path);
+    if (!failed.empty())
+        reportError_("cannot write the picture '" + PrintableText(path.toStdString()) + "': " + failed);
 }
 
 void TForm1::Image1MouseDown(int x, int y) { session_.Press(x, y); }

@@ -8,11 +8,9 @@
 
 #include "session/script.h"
 
-// Replays a script through the window's own handlers, on whatever platform Qt
-// runs (offscreen for scripted runs). `state` lines go to `out`; the messages
-// the window would show go to `err` as "line N: error: MESSAGE", N being 0 for
-// the first setup, and the replay goes on. With a frames folder, every frame
-// drawn is written there as frame-000001.png, frame-000002.png, ...
-// Returns 0, or 1 when a picture could not be written.
+// Replays a script on a session with a picture of its own, no window: `state`
+// lines go to `out`, the messages the window would show to `err`, and frames,
+// with a frames folder, as PNG files there (see Replay). Returns 0, or 1 when a
+// picture could not be written.
 int RunScript(const std::vector<ScriptCommand>& commands, const std::filesystem::path& dataFile,
               const QString& framesFolder, std::ostream& out, std::ostream& err);

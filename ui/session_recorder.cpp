@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <QFileInfo>
+
+#include "ui/png_file.h"
 #include "session/script_line.h"
 
 SessionRecorder::SessionRecorder(Session& session, ErrorReporter reportError)
@@ -30,12 +33,25 @@ std::string Header(const std::filesystem::path& dataFile)
 bool SessionRecorder::Start(const QString& path, QString& problem)
 {
     file_.setFileName(path);
+    // A file is started aside and moved into place, so that a full disk
+    // leaves an earlier recording whole; a pipe or a device is written as is.
+    const QFileInfo target(path);
+    const bool plainFile = !target.exists() || target.isFile();
+    if (plainFile) {
+        if (const std::string failed = WriteFileAside(path.toStdString(), Header(session_.DataFile()) + '\n');
+            !failed.empty()) {
+            problem = QString::fromStdString(failed);
+            return false;
+        }
+    }
     // Unbuffered: every line reaches the file as it is written.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    if (!file_.open(QIODevice::WriteOnly | (plainFile ? QIODevice::Append : QIODevice::Truncate) |
+                    QIODevice::Unbuffered)) {
         problem = file_.errorString();
         return false;
     }
-    if (const std::string failed = WriteLine(Header(session_.DataFile())); !failed.empty()) {
+    if (const std::string failed = plainFile ? std::string() : WriteLine(Header(session_.DataFile()));
+        !failed.empty()) {
         problem = QString::fromStdString(failed);
         file_.close();
         return false;

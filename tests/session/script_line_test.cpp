@@ -57,8 +57,9 @@ TEST(ScriptLine, EveryCommandReadsBackAsItself)
 
 TEST(ScriptLine, RefusesWhatALineCannotHold)
 {
-    EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Density, "1\n2")), "the density text \"1?2\" holds a line break");
-    EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Density, "2\r")), "the density text \"2?\" holds a line break");
+    EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Density, "1\n2")),
+              "the density text \"1\\x0A2\" holds a line break");
+    EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Density, "2\r")), "the density text \"2\\x0D\" holds a line break");
     EXPECT_EQ(Refusal(ScriptCommand::WithText(Kind::Open, "data.txt ")),
               "the data file's path \"data.txt \" is empty or starts or ends with a blank");
     EXPECT_NE(Refusal(ScriptCommand::WithText(Kind::Open, "")).find("is empty"), std::string::npos);

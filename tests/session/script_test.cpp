@@ -66,8 +66,8 @@ TEST(ParseScript, CommentsBlankLinesAndLineEndings)
 
 TEST(ParseScript, UsageErrorsNameFileLineAndProblem)
 {
-    EXPECT_EQ(UsageError("state\n\nwiggle 3\n"), "s.txt:3: unknown command 'wiggle'");
-    EXPECT_EQ(UsageError("State"), "s.txt:1: unknown command 'State'");
+    EXPECT_EQ(UsageError("state\n\nwiggle 3\n"), "s.txt:3: unknown command \"wiggle\"");
+    EXPECT_EQ(UsageError("State"), "s.txt:1: unknown command \"State\"");
     EXPECT_EQ(UsageError("size 0 10"), "s.txt:1: 'size' takes a width and a height in pixels, each from 1 to 16384");
     EXPECT_EQ(UsageError("size 10"), UsageError("size 0 10"));
     EXPECT_EQ(UsageError("tick -1"), "s.txt:1: 'tick' takes an optional count of timer periods from 0 to 1000000000");

@@ -4,12 +4,13 @@
 #include <fstream>
 #include <limits>
 #include <string>
-#include <thread>
+#include <unistd.h>
 
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include "sim/data_file.h"
 #include "sim/setup_error.h"
 #include "tests/test_files.h"
 
@@ -51,15 +52,14 @@ void ExpectAtRest(const RigidBody& body)
 }
 
 // A setup that throws must leave everything exactly as it was.
-std::string ExpectRefused(std::string_view contents, std::string_view density = "1")
+std::string ExpectRefusedAt(const std::filesystem::path& path, std::string_view density = "1")
 {
-    const TempFile file(contents);
     Built s = BuildFrom("3  0 0  2 0  1 1.5", "2");
     s.body.force = {1, 2, 0};
     const Built before = s;
     try {
-        SetupBody(s.body, s.settings, density, file.path());
-        ADD_FAILURE() << "accepted: " << contents;
+        SetupBody(s.body, s.settings, density, path);
+        ADD_FAILURE() << "accepted: " << path;
         return {};
     } catch (const SetupError& error) {
         EXPECT_EQ(s.body, before.body);
@@ -67,6 +67,12 @@ std::string ExpectRefused(std::string_view contents, std::string_view density = 
         EXPECT_EQ(s.settings.particleCount, before.settings.particleCount);
         return error.what();
     }
+}
+
+std::string ExpectRefused(std::string_view contents, std::string_view density = "1")
+{
+    const TempFile file(contents);
+    return ExpectRefusedAt(file.path(), density);
 }
 
 void ExpectContains(const std::string& message, std::string_view part)
@@ -129,22 +135,49 @@ TEST(SetupBody, LayoutAndTrailingTextDoNotMatter)
     EXPECT_EQ(lines.body.particles.size(), 3u);
 }
 
-// A pipe has no size to plan for; it must be read to its end all the same,
-// here across several read chunks.
-TEST(SetupBody, ReadsAPipeToItsEnd)
+// Input limits. A pipe or a device may never end, or never answer: each is
+// refused at once, without waiting for a writer or reading a byte.
+TEST(SetupBody, RefusesWhatIsNotARegularFileAtOnce)
 {
     const TempFile folder("");
     const std::filesystem::path pipe = folder.folder() / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    std::string contents = "30000\n";
-    for (int i = 0; i < 30000; ++i) contents += std::to_string(i % 97) + ".25 " + std::to_string(i % 89) + "\n";
-    Built s;
-    {
-        std::jthread writer([&] { std::ofstream(pipe, std::ios::binary) << contents; });
-        SetupBody(s.body, s.settings, "1", pipe);
+    for (const auto& [path, kind] : {std::pair<std::filesystem::path, std::string>{pipe, "a pipe"},
+                                     {"/dev/zero", "a device"},
+                                     {folder.folder(), "a folder"}}) {
+        Built s;
+        try {
+            SetupBody(s.body, s.settings, "1", path);
+            ADD_FAILURE() << "accepted " << path;
+        } catch (const SetupError& error) {
+            EXPECT_EQ(std::string(error.what()), "data file \"" + path.string() + "\" is " + kind +
+                                                     ", not a regular file: only a text file can be read as one");
+        }
     }
-    EXPECT_EQ(s.body, BuildFrom(contents).body);
-    EXPECT_EQ(s.body.particles.size(), 30000u);
+}
+
+// Refused from its size alone: the sparse file below takes no room and would
+// take a second or two to read.
+TEST(SetupBody, RefusesAFileOverTheLimitBeforeReadingIt)
+{
+    const TempFile file("");
+    ASSERT_EQ(::truncate(file.path().c_str(), static_cast<off_t>(DataFile::kLargestDataFile + 1)), 0);
+    ExpectContains(ExpectRefusedAt(file.path()),
+                   "\" is 1073741825 bytes long, more than the 1073741824 bytes (1 GiB) a data file may hold");
+}
+
+// Some editors start a UTF-8 file with a byte order mark; anywhere else the
+// mark is a token like any other, and shown by its bytes.
+TEST(SetupBody, PassesOverALeadingByteOrderMark)
+{
+    EXPECT_EQ(BuildFrom("\xEF\xBB\xBF"
+                        "2 0 0 2 0")
+                  .body,
+              BuildFrom("2 0 0 2 0").body);
+    ExpectContains(ExpectRefused("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                 "2 0 0 2 0"),
+                   ": \"\\xEF\\xBB\\xBF2\" is not a number");
+    ExpectContains(ExpectRefused("2 0 0\t\x01\\\xC3\xA9\xFF"), ": \"\\x01\\\\\xC3\xA9\\xFF\" is not a number");
 }
 
 TEST(SetupBody, MassWeightedMeanUsesOneReciprocal)
@@ -198,7 +231,7 @@ TEST(SetupBody, RefusesAMissingFileNamingItsFullPath)
         SetupBody(s.body, s.settings, "1", folder.folder());
         FAIL();
     } catch (const SetupError& error) {
-        ExpectContains(error.what(), "cannot read");
+        ExpectContains(error.what(), "is a folder, not a regular file");
     }
     EXPECT_EQ(s.body, RigidBody{});
 }
@@ -295,6 +328,7 @@ TEST(SetupBody, MessagesWordForWord)
         FAIL();
     } catch (const SetupError& error) {
         EXPECT_EQ(std::string(error.what()),
-                  "cannot read data file \"" + folder.folder().string() + "\": Is a directory");
+                  "data file \"" + folder.folder().string() +
+                      "\" is a folder, not a regular file: only a text file can be read as one");
     }
 }

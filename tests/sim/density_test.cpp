@@ -49,7 +49,23 @@ TEST(ParseDensity, LongOrControlTextIsQuotedSafely)
         ParseDensity(std::string("a\0b", 3));
         FAIL();
     } catch (const SetupError& error) {
-        EXPECT_NE(std::string(error.what()).find("\"a?b\""), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("\"a\\x00b\""), std::string::npos) << error.what();
+    }
+}
+
+// Longer than a text box holds by default: refused, never cut to a number.
+TEST(ParseDensity, RefusesATextLongerThanTheLimit)
+{
+    const std::string longest = "2.5" + std::string(kLongestDensityText - 3, ' ');
+    EXPECT_EQ(ParseDensity(longest), 2.5);
+    try {
+        ParseDensity(longest + " ");
+        FAIL();
+    } catch (const SetupError& error) {
+        EXPECT_NE(std::string(error.what())
+                      .find("2.5                                     ...\" is longer than 32767 characters"),
+                  std::string::npos)
+            << error.what();
     }
 }
 

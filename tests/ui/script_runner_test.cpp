@@ -296,7 +296,7 @@ TEST(Program, UsageErrorsExitWithTwo)
     std::ofstream(script.toStdString()) << "state\nfly away\nstate\n";
     auto [code, err] = run({"--script", script, "--data", QString::fromStdString(kDefaultData.string())});
     EXPECT_EQ(code, 2);
-    EXPECT_EQ(err.trimmed(), script + ":2: unknown command 'fly'");
+    EXPECT_EQ(err.trimmed(), script + ":2: unknown command \"fly\"");
 
     std::tie(code, err) = run({"--script", folder.filePath("absent.txt")});
     EXPECT_EQ(code, 2);
@@ -304,6 +304,17 @@ TEST(Program, UsageErrorsExitWithTwo)
 
     std::tie(code, err) = run({"--frames", "x"});
     EXPECT_EQ(code, 2);
+
+    // An input that never ends, and one that is closed, each end at once.
+    std::tie(code, err) = run({"--script", "/dev/zero"});
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(err.trimmed(), "/dev/zero:1: the line is longer than 1048576 bytes, the most a script line may hold");
+    QProcess closedInput;
+    closedInput.start("/bin/sh", {"-c", "exec \"$0\" --script - <&-", RBD_PROGRAM});
+    closedInput.waitForFinished(20000);
+    EXPECT_EQ(closedInput.exitCode(), 2);
+    EXPECT_EQ(closedInput.readAllStandardError().trimmed(),
+              "rigid-body: cannot read the script '<stdin>': standard input is closed");
 
     std::tie(code, err) = run({"--record", folder.filePath("r.txt"), "--script", script});
     EXPECT_EQ(code, 2);

@@ -134,7 +134,7 @@ TEST_F(Recording, ALineBreakInTheDensityStopsTheRecordingNotTheSession)
     EXPECT_EQ(w.Simulation().settings.density, 3.0);
     ASSERT_EQ(errors.size(), 1u);  // the recording; the density is marked at the box
     EXPECT_NE(errors[0].find("recording to '" + record.path().string() +
-                             "' stopped: the density text \"4?\" holds a line break"),
+                             "' stopped: the density text \"4\\x0A\" holds a line break"),
               std::string::npos)
         << errors[0];
     w.Edit1->setText("5");

@@ -70,7 +70,7 @@ TEST(Soak, RandomSessionNeverBreaksTheBody)
             const std::size_t before = errors.size();
             const QString previous = w.Edit1->text();
             w.Edit1->setText(densities[random() % std::size(densities)]);
-            if (w.Edit1->text() != previous && errors.size() == before) {
+            if (w.Edit1->text() != previous && errors.size() == before && w.DensityProblem().isEmpty()) {
                 ++setups;
                 ExpectValidRestingBody(w.Simulation());
             }
@@ -78,7 +78,7 @@ TEST(Soak, RandomSessionNeverBreaksTheBody)
         if (chance(1999)) {
             const std::size_t before = errors.size();
             w.Button3Click();
-            if (!w.Running() && errors.size() == before) {
+            if (!w.Running() && errors.size() == before && w.DensityProblem().isEmpty()) {
                 ++setups;
                 ExpectValidRestingBody(w.Simulation());
             }

@@ -109,6 +109,19 @@ TEST_F(Window, RefusedDensityIsMarkedBesideTheBoxAndKeepsTheBody)
     EXPECT_TRUE(errors.empty());
 }
 
+// A box that cut a long paste to its length would read what was never typed:
+// here "2" and blanks, which the cut text would take for 2.
+TEST_F(Window, ALongDensityTextIsRefusedNotCut)
+{
+    TForm1& w = Open();
+    const QString pasted = QStringLiteral("2") + QString(40000, QLatin1Char(' ')) + QStringLiteral("5");
+    w.Edit1->setText(pasted);
+    EXPECT_EQ(w.Edit1->text(), pasted);
+    EXPECT_NE(w.DensityProblem().indexOf("...\" is longer than 32767 characters"), -1)
+        << w.DensityProblem().toStdString();
+    EXPECT_EQ(w.Simulation().settings.density, 1.0);
+}
+
 TEST_F(Window, BadDensityCannotHaltARunningSimulation)
 {
     TForm1& w = Open();

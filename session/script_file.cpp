@@ -1,0 +1,66 @@
+#include "session/script_file.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void CannotRead(std::string_view name, int error)
+{
+    std::string reason = std::generic_category().message(error);
+    if (error == EBADF) reason += " (is the input closed?)";
+    throw ScriptUsageError(std::string(name) + ": cannot read the script: " + reason);
+}
+
+// Some bytes, or 0 at the end. A descriptor left non-blocking by whoever
+// started us is waited on rather than taken for a failure.
+std::size_t ReadSome(int descriptor, char* buffer, std::size_t size, std::string_view name)
+{
+    for (;;) {
+        const ssize_t got = ::read(descriptor, buffer, size);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) CannotRead(name, errno);
+        pollfd ready{descriptor, POLLIN, 0};
+        if (::poll(&ready, 1, -1) < 0 && errno != EINTR) CannotRead(name, errno);
+    }
+}
+
+}  // namespace
+
+std::vector<ScriptCommand> ReadScript(int descriptor, std::string_view name)
+{
+    std::vector<ScriptCommand> commands;
+    std::int64_t line = 0;
+    std::string pending;  // the line read so far, without its break
+    auto finish = [&] {
+        ++line;
+        if (auto command = ParseScriptLine(pending, name, line)) commands.push_back(std::move(*command));
+        pending.clear();
+    };
+    char chunk[1 << 16];
+    for (;;) {
+        const std::size_t got = ReadSome(descriptor, chunk, sizeof chunk, name);
+        if (got == 0) break;
+        std::string_view rest(chunk, got);
+        while (!rest.empty()) {
+            const std::size_t end = rest.find('\n');
+            const std::string_view piece = rest.substr(0, end);
+            if (pending.size() + piece.size() > kLongestScriptLine)
+                throw ScriptUsageError(std::string(name) + ":" + std::to_string(line + 1) +
+                                       ": the line is longer than " + std::to_string(kLongestScriptLine) +
+                                       " bytes, the most a script line may hold");
+            pending.append(piece);
+            if (end == std::string_view::npos) break;
+            finish();
+            rest.remove_prefix(end + 1);
+        }
+    }
+    if (!pending.empty()) finish();
+    return commands;
+}
