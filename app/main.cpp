@@ -1,13 +1,8 @@
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <iostream>
 #include <new>
 #include <string_view>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <QCommandLineParser>
 
@@ -38,28 +33,14 @@ bool NeedsNoDisplay(int argc, char** argv)
 
 bool HasDisplay() { return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"); }
 
-// Whether standard input was closed when the program started; noted before
-// anything else opens a file, which would then be given its number.
+// Whether standard input was closed when the program started.
 bool standardInputClosed = false;
 
 int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, const QString& framesFolder)
 {
-    const bool fromStandardInput = name == QLatin1String("-");
-    const std::string shownName = fromStandardInput ? "<stdin>" : PrintableText(name.toStdString());
-    if (fromStandardInput && standardInputClosed) {
-        std::cerr << "rigid-body: cannot read the script '<stdin>': standard input is closed\n";
-        return kUsageError;
-    }
-    // Blocking is right here: a script may come from a pipe that is still
-    // being written.
-    const int descriptor = fromStandardInput ? STDIN_FILENO : ::open(name.toStdString().c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        std::cerr << "rigid-body: cannot read the script '" << shownName << "': " << std::strerror(errno) << '\n';
-        return kUsageError;
-    }
     try {
-        std::vector<ScriptCommand> commands = ReadScript(descriptor, shownName);
-        if (!fromStandardInput) ::close(descriptor);
+        const std::vector<ScriptCommand> commands =
+            ReadScriptNamed("rigid-body", name.toStdString(), standardInputClosed);
         return RunScript(commands, dataFile, framesFolder, std::cout, std::cerr);
     } catch (const ScriptUsageError& error) {
         std::cerr << error.what() << '\n';
@@ -168,7 +149,7 @@ int RunProgram(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    standardInputClosed = ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF;
+    standardInputClosed = StandardInputClosed();
     // Whatever escapes the window's own reporting, a scripted run's above all,
     // ends with a message and a failure code, never with an abort.
     try {

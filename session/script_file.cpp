@@ -5,8 +5,11 @@
 #include <string>
 #include <system_error>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
+
+#include "sim/setup_error.h"
 
 namespace {
 
@@ -64,3 +67,27 @@ std::vector<ScriptCommand> ReadScript(int descriptor, std::string_view name)
     if (!pending.empty()) finish();
     return commands;
 }
+
+std::vector<ScriptCommand> ReadScriptNamed(std::string_view program, const std::string& name, bool standardInputClosed)
+{
+    const bool fromStandardInput = name == "-";
+    const std::string shownName = fromStandardInput ? "<stdin>" : PrintableText(name);
+    const auto cannotRead = [&](const std::string& reason) {
+        return ScriptUsageError(std::string(program) + ": cannot read the script '" + shownName + "': " + reason);
+    };
+    if (fromStandardInput && standardInputClosed) throw cannotRead("standard input is closed");
+    // Blocking is right here: a script may come from a pipe that is still
+    // being written.
+    const int descriptor = fromStandardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) throw cannotRead(std::generic_category().message(errno));
+    try {
+        std::vector<ScriptCommand> commands = ReadScript(descriptor, shownName);
+        if (!fromStandardInput) ::close(descriptor);
+        return commands;
+    } catch (...) {
+        if (!fromStandardInput) ::close(descriptor);
+        throw;
+    }
+}
+
+bool StandardInputClosed() { return ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF; }

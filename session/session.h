@@ -43,6 +43,9 @@ class Session {
 public:
     // The step length of every tick and every single step, in time units.
     static constexpr double kStepLength = 0.2;
+    // The drawing area's size when a session starts, in pixels.
+    static constexpr int kStartWidth = 879;
+    static constexpr int kStartHeight = 552;
     // The timer period at speed 1, in milliseconds.
     static constexpr int kTimerPeriod = 50;
     static constexpr double kSlowest = 0.125;

@@ -58,8 +58,8 @@ public:
     bool Running() const { return session_.Running(); }
 
     // The drawing area's size when the window opens.
-    static constexpr int kClientWidth = 879;
-    static constexpr int kClientHeight = 552;
+    static constexpr int kClientWidth = Session::kStartWidth;
+    static constexpr int kClientHeight = Session::kStartHeight;
     // The smallest area that still shows the controls and the three text lines.
     static constexpr int kSmallestWidth = 300;
     static constexpr int kSmallestHeight = 120;

@@ -1,0 +1,125 @@
+// rigid-body-core: replays a script exactly as `rigid-body --script` does, on
+// the same Session, with no Qt at all: the same state lines, messages and exit
+// codes on any machine a C++ compiler reaches. It draws no pictures, so a
+// script that asks for one is refused before anything runs.
+#include <algorithm>
+#include <exception>
+#include <iostream>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "session/canvas.h"
+#include "session/replay.h"
+#include "session/script_file.h"
+#include "session/session.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kEscapedException = 1;
+constexpr const char* kProgram = "rigid-body-core";
+
+// The drawing area's size, which the step and the hit test read; nothing is
+// drawn.
+class BlankCanvas : public Canvas {
+public:
+    BlankCanvas(int width, int height) : width_(width), height_(height) {}
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    Rect ClipRect() const override { return {0, 0, width_, height_}; }
+    void Resize(int width, int height) override
+    {
+        width_ = std::max(width, 1);
+        height_ = std::max(height, 1);
+    }
+    void SetBrushColor(Color) override {}
+    void SetPenColor(Color) override {}
+    void FillRect(Rect) override {}
+    void Ellipse(int, int, int, int) override {}
+    void Discs(const DiscRun&) override {}
+    void TextOut(int, int, std::string_view) override {}
+    int TextWidth(std::string_view) const override { return 0; }
+    int TextHeight(std::string_view) const override { return 0; }
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+
+private:
+    int width_;
+    int height_;
+};
+
+void PrintHelp()
+{
+    std::cout << "Usage: " << kProgram << " [--data FILE] --script FILE\n"
+              << "Replays the script FILE ('-' for standard input) as rigid-body --script does, without Qt,\n"
+                 "printing what its 'state' lines ask for. Every script command is taken but 'frame'.\n\n"
+                 "Options:\n"
+                 "  --data FILE    read the body from FILE instead of data.txt in the working directory\n"
+                 "  --script FILE  the script to replay\n"
+                 "  -h, --help     print this help\n"
+                 "  -v, --version  print the version\n";
+}
+
+int Run(int argc, char** argv, bool standardInputClosed)
+{
+    std::string script, dataFile = "data.txt";
+    bool scriptGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const auto value = [&](std::string_view option, std::string& into, bool* given) {
+            if (arg.starts_with(std::string(option) + "=")) {
+                into = arg.substr(option.size() + 1);
+            } else if (i + 1 < argc) {
+                into = argv[++i];
+            } else {
+                throw ScriptUsageError(std::string(kProgram) + ": " + std::string(option) + " needs a value");
+            }
+            if (given) *given = true;
+        };
+        if (arg == "-h" || arg == "--help") {
+            PrintHelp();
+            return 0;
+        }
+        if (arg == "-v" || arg == "--version") {
+            std::cout << kProgram << ' ' << RBD_VERSION << '\n';
+            return 0;
+        }
+        if (arg == "--script" || arg.starts_with("--script="))
+            value("--script", script, &scriptGiven);
+        else if (arg == "--data" || arg.starts_with("--data="))
+            value("--data", dataFile, nullptr);
+        else
+            throw ScriptUsageError(std::string(kProgram) + ": unknown option '" + std::string(arg) + "' (see --help)");
+    }
+    if (!scriptGiven) throw ScriptUsageError(std::string(kProgram) + ": --script FILE is needed (see --help)");
+
+    const std::vector<ScriptCommand> commands = ReadScriptNamed(kProgram, script, standardInputClosed);
+    for (const ScriptCommand& command : commands)
+        if (command.kind == ScriptCommand::Kind::Frame)
+            throw ScriptUsageError((script == "-" ? std::string("<stdin>") : script) + ":" +
+                                   std::to_string(command.line) + ": " + kProgram +
+                                   " draws no pictures: replay a script with 'frame' with rigid-body --script");
+
+    BlankCanvas canvas(Session::kStartWidth, Session::kStartHeight);
+    Session session(canvas, dataFile);
+    return ReplayScript(session, commands, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const bool standardInputClosed = StandardInputClosed();
+    try {
+        return Run(argc, argv, standardInputClosed);
+    } catch (const ScriptUsageError& error) {
+        std::cerr << error.what() << '\n';
+        return kUsageError;
+    } catch (const std::bad_alloc&) {
+        std::cerr << kProgram << ": out of memory\n";
+    } catch (const std::exception& error) {
+        std::cerr << kProgram << ": " << error.what() << '\n';
+    }
+    return kEscapedException;
+}
