@@ -10,6 +10,7 @@
 #include "session/script_file.h"
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
+#include "ui/csv_recorder.h"
 #include "ui/main_window.h"
 #include "ui/script_runner.h"
 #include "ui/session_recorder.h"
@@ -36,12 +37,13 @@ bool HasDisplay() { return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLA
 // Whether standard input was closed when the program started.
 bool standardInputClosed = false;
 
-int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, const QString& framesFolder)
+int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, const QString& framesFolder,
+                  const QString& csvFile)
 {
     try {
         const std::vector<ScriptCommand> commands =
             ReadScriptNamed("rigid-body", name.toStdString(), standardInputClosed);
-        return RunScript(commands, dataFile, framesFolder, std::cout, std::cerr);
+        return RunScript(commands, dataFile, framesFolder, std::cout, std::cerr, csvFile);
     } catch (const ScriptUsageError& error) {
         std::cerr << error.what() << '\n';
         return kUsageError;
@@ -88,7 +90,12 @@ int RunProgram(int argc, char** argv)
                        "  Ctrl+R      reload the data file\n"
                        "  Ctrl+O      open another data file (or drop one on the window)\n"
                        "  Ctrl+S      save the picture as a PNG\n"
-                       "  Ctrl+Q      quit"));
+                       "  Ctrl+Q      quit\n"
+                       "\n"
+                       "Script commands for --script (one a line; see the manual):\n"
+                       "  size W H, density TEXT, startstop, tick [N], press X Y, release X Y, step,\n"
+                       "  reload, open PATH, pause, speed X (0.125 to 4), view NAME on|off (NAME one of\n"
+                       "  com, velocity, force, omega, trail, axes), state, frame PATH"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption scriptOption(QStringLiteral("script"),
@@ -107,7 +114,13 @@ int RunProgram(int argc, char** argv)
                                           QStringLiteral("In the window: write every event to FILE, emptied first, "
                                                          "as a script that --script replays to the same state."),
                                           QStringLiteral("FILE"));
-    parser.addOptions({scriptOption, dataOption, framesOption, recordOption});
+    const QCommandLineOption csvOption(QStringLiteral("csv"),
+                                       QStringLiteral("Write a header and then one row of data per time step to "
+                                                      "FILE, emptied first: step, time, position, velocity, "
+                                                      "angular velocity, angle, energies, force, torque and the "
+                                                      "orientation's length, each as the 'state' line writes it."),
+                                       QStringLiteral("FILE"));
+    parser.addOptions({scriptOption, dataOption, framesOption, recordOption, csvOption});
     parser.process(application);
 
     const std::filesystem::path dataFile = parser.value(dataOption).toStdString();
@@ -120,7 +133,7 @@ int RunProgram(int argc, char** argv)
         return kUsageError;
     }
     if (parser.isSet(scriptOption))
-        return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption));
+        return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption), parser.value(csvOption));
 
     try {
         MainWindow window(dataFile, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
@@ -131,6 +144,12 @@ int RunProgram(int argc, char** argv)
         // unrecorded session they believe recorded.
         if (parser.isSet(recordOption) && !recorder.Start(parser.value(recordOption), problem)) {
             std::cerr << "rigid-body: cannot write the recording '" << parser.value(recordOption).toStdString()
+                      << "': " << problem.toStdString() << '\n';
+            return kUsageError;
+        }
+        CsvRecorder csv(window.Form().CurrentSession(), MessageBoxOver(window));
+        if (parser.isSet(csvOption) && !csv.Start(parser.value(csvOption), problem)) {
+            std::cerr << "rigid-body: cannot write the data '" << parser.value(csvOption).toStdString()
                       << "': " << problem.toStdString() << '\n';
             return kUsageError;
         }

@@ -3,8 +3,10 @@
 #include "session/replay.h"
 #include "session/session.h"
 #include "ui/Unit1.h"
+#include "ui/csv_recorder.h"
 #include "ui/image_canvas.h"
 #include "ui/png_file.h"
+#include "sim/setup_error.h"
 
 namespace {
 
@@ -24,10 +26,21 @@ private:
 }  // namespace
 
 int RunScript(const std::vector<ScriptCommand>& commands, const std::filesystem::path& dataFile,
-              const QString& framesFolder, std::ostream& out, std::ostream& err)
+              const QString& framesFolder, std::ostream& out, std::ostream& err, const QString& csvFile)
 {
     ImageCanvas canvas(TForm1::kClientWidth, TForm1::kClientHeight);
     Session session(canvas, dataFile);
     PngWriter pictures(canvas);
-    return ReplayScript(session, commands, out, err, &pictures, framesFolder.toStdString());
+    bool csvFailed = false;
+    CsvRecorder csv(session, [&](const std::string& message) {
+        err << "error: " << message << '\n';
+        csvFailed = true;
+    });
+    if (QString problem; !csvFile.isEmpty() && !csv.Start(csvFile, problem)) {
+        err << "rigid-body: cannot write the data '" << PrintableText(csvFile.toStdString())
+            << "': " << problem.toStdString() << '\n';
+        return 2;
+    }
+    const int code = ReplayScript(session, commands, out, err, &pictures, framesFolder.toStdString());
+    return code == 0 && csvFailed ? 1 : code;
 }

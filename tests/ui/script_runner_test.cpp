@@ -276,7 +276,8 @@ TEST(Program, HelpListsTheShortcuts)
     process.start(RBD_PROGRAM, {"--help"});
     process.waitForFinished(20000);
     const QString help = process.readAllStandardOutput();
-    for (const char* item : {"Ctrl+Right", "Ctrl+R ", "Ctrl+O ", "Ctrl+S ", "--record <FILE>"})
+    for (const char* item :
+         {"Space", "Ctrl+Right", "Ctrl+R ", "Ctrl+O ", "Ctrl+S ", "--record <FILE>", "--csv <FILE>", "view NAME"})
         EXPECT_TRUE(help.contains(item)) << item;
 }
 
@@ -304,6 +305,18 @@ TEST(Program, UsageErrorsExitWithTwo)
 
     std::tie(code, err) = run({"--frames", "x"});
     EXPECT_EQ(code, 2);
+
+    // The CSV: a header and a row per step; a file that cannot be written at
+    // the start is refused before anything runs.
+    std::ofstream(script.toStdString()) << "startstop\ntick 3\nstep\nstate\n";
+    const QString csv = folder.filePath("run.csv");
+    std::tie(code, err) =
+        run({"--script", script, "--csv", csv, "--data", QString::fromStdString(kDefaultData.string())});
+    EXPECT_EQ(code, 0) << err.toStdString();
+    EXPECT_EQ(Lines(ReadFile(csv.toStdString())).size(), 4u);  // a step while running is none
+    std::tie(code, err) = run({"--script", script, "--csv", folder.path()});
+    EXPECT_EQ(code, 2);
+    EXPECT_TRUE(err.contains("rigid-body: cannot write the data '" + folder.path() + "': ")) << err.toStdString();
 
     // An input that never ends, and one that is closed, each end at once.
     std::tie(code, err) = run({"--script", "/dev/zero"});
