@@ -1,6 +1,7 @@
 #include "ui/csv_recorder.h"
 
 #include "session/csv.h"
+#include "ui/whole_lines.h"
 
 CsvRecorder::CsvRecorder(Session& session, ErrorReporter reportError)
     : session_(session), reportError_(std::move(reportError))
@@ -17,7 +18,7 @@ bool CsvRecorder::Start(const QString& path, QString& problem)
         problem = file_.errorString();
         return false;
     }
-    if (const std::string failed = WriteLine(CsvHeader()); !failed.empty()) {
+    if (const std::string failed = AppendWholeLine(file_, CsvHeader()); !failed.empty()) {
         problem = QString::fromStdString(failed);
         file_.close();
         return false;
@@ -28,23 +29,10 @@ bool CsvRecorder::Start(const QString& path, QString& problem)
 
 void CsvRecorder::Stepped()
 {
-    const std::string failed = WriteLine(CsvRow(session_.Simulation()));
+    const std::string failed = AppendWholeLine(file_, CsvRow(session_.Simulation()));
     if (failed.empty()) return;
     session_.StopListening(*this);
     file_.close();
     reportError_("the data file '" + file_.fileName().toStdString() + "' stopped at step " +
                  std::to_string(session_.Simulation().steps) + ": " + failed + "; it holds every row up to there");
-}
-
-std::string CsvRecorder::WriteLine(const std::string& line)
-{
-    const std::string withBreak = line + '\n';
-    const qint64 end = file_.pos();
-    const qint64 written = file_.write(withBreak.data(), static_cast<qint64>(withBreak.size()));
-    if (written == static_cast<qint64>(withBreak.size())) return {};
-    // Half a row would be read as a row of wrong numbers.
-    file_.resize(end);
-    if (written < 0 || file_.error() != QFileDevice::NoError) return file_.errorString().toStdString();
-    return "the file took only " + std::to_string(written) + " of the " + std::to_string(withBreak.size()) +
-           " bytes of a row (is the disk full?)";
 }

@@ -23,8 +23,6 @@ public:
 
 private:
     void Stepped() override;
-    // Empty when the whole line was written, or why it was not.
-    std::string WriteLine(const std::string& line);
 
     Session& session_;
     ErrorReporter reportError_;

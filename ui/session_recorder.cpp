@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "ui/png_file.h"
+#include "ui/whole_lines.h"
 #include "session/script_line.h"
 
 SessionRecorder::SessionRecorder(Session& session, ErrorReporter reportError)
@@ -50,7 +51,7 @@ bool SessionRecorder::Start(const QString& path, QString& problem)
         problem = file_.errorString();
         return false;
     }
-    if (const std::string failed = plainFile ? std::string() : WriteLine(Header(session_.DataFile()));
+    if (const std::string failed = plainFile ? std::string() : AppendWholeLine(file_, Header(session_.DataFile()));
         !failed.empty()) {
         problem = QString::fromStdString(failed);
         file_.close();
@@ -72,29 +73,11 @@ void SessionRecorder::EventReached(const ScriptCommand& command)
         Stop(std::string(error.what()) + ", which a script line cannot hold");
         return;
     }
-    if (const std::string failed = WriteLine(line); !failed.empty()) {
+    if (const std::string failed = AppendWholeLine(file_, line); !failed.empty()) {
         Stop(failed);
         return;
     }
     if (resize) replayedSize_ = QSize(command.x, command.y);
-}
-
-std::string SessionRecorder::WriteLine(const std::string& line)
-{
-    const std::string withBreak = line + '\n';
-    const qint64 end = file_.pos();
-    const qint64 written = file_.write(withBreak.data(), static_cast<qint64>(withBreak.size()));
-    if (written == static_cast<qint64>(withBreak.size())) return {};
-    // Taken before the resize below, whose own failure (a device such as
-    // /dev/full cannot be cut) would replace the write's reason.
-    // A write cut short by a full disk or a size limit comes with no reason.
-    std::string reason = written < 0 || file_.error() != QFileDevice::NoError
-                             ? file_.errorString().toStdString()
-                             : "the file took only " + std::to_string(written) + " of the " +
-                                   std::to_string(withBreak.size()) + " bytes of a line (is the disk full?)";
-    // Half a line would make the whole file a script that is refused.
-    file_.resize(end);
-    return reason;
 }
 
 void SessionRecorder::Stop(const std::string& why)

@@ -22,8 +22,6 @@ public:
 
 private:
     void EventReached(const ScriptCommand& command) override;
-    // Empty when the whole line was written, or why it was not.
-    std::string WriteLine(const std::string& line);
     // Reports why, and lets the session go on unrecorded: the file keeps every
     // whole line written so far.
     void Stop(const std::string& why);
