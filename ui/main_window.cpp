@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 #include "session/csv.h"
@@ -66,10 +67,12 @@ void MainWindow::BuildPanels()
         made->hide();
         // Opened, a panel widens the window rather than narrowing the drawing
         // area, whose width is where the body turns back.
-        connect(made->toggleViewAction(), &QAction::triggered, this, [this](bool shown) {
-            if (!shown || isMaximized() || isFullScreen()) return;
-            const QSize area = centralWidget()->size();
-            QTimer::singleShot(0, this, [this, area] { resize(size() + (area - centralWidget()->size())); });
+        connect(made->toggleViewAction(), &QAction::triggered, this, [this, made](bool shown) {
+            const bool besideAnother = (made == inspectorDock_ ? plotsDock_ : inspectorDock_)->isVisible();
+            if (!shown || besideAnother || isMaximized() || isFullScreen()) return;
+            QTimer::singleShot(0, this, [this, made] {
+                resize(width() + made->width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent), height());
+            });
         });
         return made;
     };

@@ -33,10 +33,22 @@ PlotsPanel::PlotsPanel(Session& session, QWidget* parent) : QWidget(parent), ses
     for (const Graph& graph : kGraphs) {
         auto* chart = new QChart;
         chart->setTitle(QString::fromLatin1(graph.title));
+        QFont small = chart->titleFont();
+        small.setPixelSize(11);
+        chart->setTitleFont(small);
+        // Four graphs share the height of the drawing area: little chrome each.
+        chart->setMargins(QMargins(2, 2, 2, 2));
+        chart->setBackgroundRoundness(0);
         chart->legend()->setVisible(graph.lines.size() > 1);
+        chart->legend()->setFont(small);
+        chart->legend()->setAlignment(Qt::AlignRight);
         auto* time = new QValueAxis(chart);
-        time->setTitleText(QStringLiteral("t"));
         auto* value = new QValueAxis(chart);
+        for (QValueAxis* axis : {time, value}) {
+            axis->setLabelsFont(small);
+            axis->setTickCount(3);
+            axis->setLabelFormat(QStringLiteral("%.4g"));
+        }
         chart->addAxis(time, Qt::AlignBottom);
         chart->addAxis(value, Qt::AlignLeft);
         for (const char* name : graph.lines) {
@@ -48,7 +60,7 @@ PlotsPanel::PlotsPanel(Session& session, QWidget* parent) : QWidget(parent), ses
             lines_.push_back({series, chart, {}, 0});
         }
         auto* view = new QChartView(chart, this);
-        view->setMinimumHeight(110);
+        view->setMinimumSize(360, 110);
         layout->addWidget(view);
     }
     session_.Listen(*this);
