@@ -136,9 +136,16 @@ void PlotsPanel::Show(bool wholly)
                 high = any ? std::max(high, point.y()) : point.y();
                 any = true;
             }
-        const double margin = high > low ? (high - low) * 0.05 : std::max(std::abs(high) * 0.05, 1e-9);
-        chart->axes(Qt::Horizontal).front()->setRange(tLow, std::max(tHigh, tLow + 0.2));
-        chart->axes(Qt::Vertical).front()->setRange(low - margin, high + margin);
+        // Set anew only when the data leave the axes, with room to grow: a
+        // new range makes the chart lay out every point again.
+        auto* time = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
+        auto* value = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
+        if (!any || tLow < time->min() || tHigh > time->max())
+            time->setRange(tLow, tHigh + std::max((tHigh - tLow) * 0.5, 2.0));
+        if (!any || low < value->min() || high > value->max()) {
+            const double room = high > low ? (high - low) * 0.25 : std::max(std::abs(high) * 0.05, 1e-9);
+            value->setRange(low - room, high + room);
+        }
         first = i;
     }
 }
