@@ -126,6 +126,12 @@ TEST_F(Desk, PauseFreezesEveryFieldAndSpeedOnlyPacesTheTimer)
     QTest::keyClick(form.Edit1, Qt::Key_End);
     QTest::keyClick(form.Edit1, Qt::Key_Space);
     EXPECT_EQ(form.Edit1->text(), "1 ");
+    // A press on the picture takes the keys back, so that they act again.
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(20, 300));
+    EXPECT_EQ(QApplication::focusWidget(), form.Image1);
+    const long long steps = form.Simulation().steps;
+    Keys(Qt::CTRL | Qt::Key_Right);
+    EXPECT_EQ(form.Simulation().steps, steps + 1);
 }
 
 TEST_F(Desk, PanelsOpenFillAndFollowTheRun)

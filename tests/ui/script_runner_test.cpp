@@ -18,6 +18,7 @@
 #include "sim/time_step.h"
 #include "tests/test_files.h"
 #include "tests/session/recording_canvas.h"
+#include "session/overlays.h"
 #include "session/scene.h"
 #include "session/state_json.h"
 
@@ -268,6 +269,27 @@ TEST(RunScript, FramesShowTheDiscsWhereTheStateSaysTheyAre)
         const int y = (corners[1].toInt() + corners[3].toInt()) / 2;
         EXPECT_EQ(last.pixel(x, y), qRgb(0, 0, 255)) << x << "," << y;
     }
+}
+
+// Two pushes that cancel leave the text block exactly as at rest, not with the
+// tail of the longer line between; an overlay asked for shows in the next frame.
+TEST(RunScript, FramesShowAMendedTextBlockAndTheOverlaysAskedFor)
+{
+    const QTemporaryDir folder;
+    const auto frame = [&](const char* name) { return folder.filePath(name).toStdString(); };
+    const Output result = Replay("frame " + frame("rest.png") +
+                                 "\npress 462 288\nrelease 562 388\npress 462 288\nrelease 362 188\nframe " +
+                                 frame("pushed.png") + "\nview com on\nstate\nframe " + frame("com.png") + "\n");
+    ASSERT_EQ(result.code, 0) << result.errors;
+    const QImage rest(QString::fromStdString(frame("rest.png")));
+    EXPECT_EQ(QImage(QString::fromStdString(frame("pushed.png"))).copy(0, 0, 400, 70), rest.copy(0, 0, 400, 70));
+
+    const QJsonArray position = Parsed(result.states[0])["position"].toArray();
+    const QImage com(QString::fromStdString(frame("com.png")));
+    const int x = static_cast<int>(4 * position[0].toDouble()), y = static_cast<int>(552 - 4 * position[1].toDouble());
+    const QRgb red = qRgb(kComColor & 0xFF, (kComColor >> 8) & 0xFF, kComColor >> 16);
+    EXPECT_EQ(com.pixel(x + kComCrossHalfWidth - 1, y), red);
+    EXPECT_NE(rest.pixel(x + kComCrossHalfWidth - 1, y), red);
 }
 
 TEST(Program, HelpListsTheShortcuts)
