@@ -79,7 +79,7 @@ void DiscStamp::StampUncovered(QImage& image, int left, int top, QRgb pen, QRgb 
         const std::uint64_t pixels = (rows_[y] >> firstColumn) & onPicture;
         if (pixels == 0) continue;
         auto* row = reinterpret_cast<QRgb*>(bits + (top + y) * stride);
-        const Cover* cover = &cover_[y * width_];
+        const Cover* cover = &cover_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)];
         const int word = from >> 6;
         const std::uint64_t parts[2] = {pixels << shift, shift == 0 ? 0 : pixels >> (64 - shift)};
         for (int part = 0; part < 2; ++part) {

@@ -13,13 +13,13 @@ class QString;
 // full disk or a write cut short.
 using WriteCall = ssize_t (*)(int descriptor, const void* bytes, std::size_t count);
 
-// Writes `bytes` beside `path` under a hidden name, and only once every byte
-// is written and on the disk moves it over `path` in one step: a failure, a
+// Writes `bytes` beside `requested` under a hidden name, and only once every byte
+// is written and on the disk moves it over `requested` in one step: a failure, a
 // full disk or the program's end partway never leaves a short file under
-// `path`, and an older file there stays whole. Returns an empty string, or the
+// `requested`, and an older file there stays whole. Returns an empty string, or the
 // reason nothing was written. A path that names something other than a
 // regular file (a device, a folder) is refused, not replaced.
-std::string WriteFileAside(const std::string& path, std::string_view bytes, WriteCall write = nullptr);
+std::string WriteFileAside(const std::string& requested, std::string_view bytes, WriteCall write = nullptr);
 
 // The picture as a PNG file, written as above: empty, or why it was not.
 std::string WritePngFile(const QImage& image, const QString& path);

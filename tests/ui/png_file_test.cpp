@@ -51,7 +51,7 @@ protected:
         before_ = ReadFile(good_);
         std::ofstream filler(disk_.folder() / "filler", std::ios::binary);
         const std::string block(4096, 'x');
-        while (filler.write(block.data(), block.size())) filler.flush();
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) filler.flush();
     }
     void TearDown() override
     {
