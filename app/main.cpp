@@ -90,6 +90,8 @@ int RunProgram(int argc, char** argv)
                        "  Ctrl+R      reload the data file\n"
                        "  Ctrl+O      open another data file (or drop one on the window)\n"
                        "  Ctrl+S      save the picture as a PNG\n"
+                       "  Ctrl+I      show or hide the inspector: every quantity of the body\n"
+                       "  Ctrl+G      show or hide the plots: energies, momenta, the orientation's length\n"
                        "  Ctrl+Q      quit\n"
                        "\n"
                        "Script commands for --script (one a line; see the manual):\n"
