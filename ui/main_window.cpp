@@ -54,7 +54,14 @@ MainWindow::MainWindow(std::filesystem::path dataFile, FileChooser choose, QWidg
     move(89, 143);
 }
 
-MainWindow::~MainWindow() { form_->CurrentSession().StopListening(*this); }
+MainWindow::~MainWindow()
+{
+    form_->CurrentSession().StopListening(*this);
+    // The panels listen to the form's session: they go first, not in the
+    // order Qt would delete the children, which is the form's first.
+    delete inspectorDock_;
+    delete plotsDock_;
+}
 
 void MainWindow::BuildPanels()
 {

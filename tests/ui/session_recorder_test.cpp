@@ -35,6 +35,7 @@ struct Recording : WindowFixture {
 
     TForm1& Open(QSize size = {879, 552})
     {
+        recorder.reset();  // it listens to the session of any window before
         Create().resize(size);
         form->show();
         recorder = std::make_unique<SessionRecorder>(form->CurrentSession(),
