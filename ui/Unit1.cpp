@@ -1,7 +1,6 @@
 #include "ui/Unit1.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include <QResizeEvent>
 #include <QTimer>
 
+#include "session/json_number.h"
 #include "ui/image_view.h"
 #include "sim/setup_error.h"
 #include "ui/png_file.h"
@@ -23,12 +23,6 @@ const char* const kCaption = "Rigid Body Dynamics";
 // The controls' row, above the drawing area's bottom edge.
 constexpr int kControlsRise = 32;
 const char* const kRefusedStyle = "QLineEdit { border: 2px solid #d00000; }";
-
-std::string DensityText(double density)
-{
-    char buffer[32];
-    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, density).ptr};
-}
 
 }  // namespace
 
@@ -151,8 +145,9 @@ void TForm1::SetupRefused(const std::string& message, SetupFault fault)
     }
     // Typing goes on undisturbed: the refusal is marked where it was typed.
     Edit1->setStyleSheet(QString::fromLatin1(kRefusedStyle));
-    densityNote_->setText(QString::fromStdString(message + "; the body keeps density " +
-                                                 DensityText(session_.Simulation().settings.density)));
+    std::string note = message + "; the body keeps density ";
+    AppendJsonNumber(note, session_.Simulation().settings.density);
+    densityNote_->setText(QString::fromStdString(note));
     densityNote_->show();
 }
 

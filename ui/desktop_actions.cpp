@@ -9,15 +9,10 @@
 #include "ui/Unit1.h"
 #include "ui/file_drop.h"
 
-namespace {
-
-QString SpeedName(double speed)
+QString DesktopActions::SpeedName(double speed)
 {
-    return speed < 1 ? QStringLiteral("1/%1").arg(static_cast<int>(1 / speed))
-                     : QStringLiteral("%1").arg(static_cast<int>(speed));
+    return speed < 1 ? QStringLiteral("1/%1").arg(qRound(1 / speed)) : QString::number(speed);
 }
-
-}  // namespace
 
 const std::vector<double>& DesktopActions::SpeedSteps()
 {

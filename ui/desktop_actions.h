@@ -42,6 +42,8 @@ public:
 
     // The speed menu's values, slowest first.
     static const std::vector<double>& SpeedSteps();
+    // "1/8" to "4", as the menu and the status bar show a speed.
+    static QString SpeedName(double speed);
 
 private:
     void SaveChosenPicture();

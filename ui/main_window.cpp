@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
@@ -18,18 +17,15 @@
 #include "session/csv.h"
 #include "session/quantities.h"
 #include "ui/Unit1.h"
+#include "sim/setup_error.h"
 #include "ui/inspector_panel.h"
+#include "ui/png_file.h"
 #include "ui/plots_panel.h"
 
 namespace {
 
 constexpr int kMostRecentFiles = 8;
 const QString kSettingsName = QStringLiteral("rigid-body");
-
-QString SpeedText(double speed)
-{
-    return speed < 1 ? QStringLiteral("1/%1").arg(qRound(1 / speed)) : QString::number(speed);
-}
 
 }  // namespace
 
@@ -281,7 +277,7 @@ void MainWindow::ShowStatus()
                        : steps == 0      ? QStringLiteral("At rest")
                                          : QStringLiteral("Paused"));
     time_->setText(QStringLiteral("t = %1 (%2 steps)").arg(SimulatedTime(steps), 0, 'f', 1).arg(steps));
-    speed_->setText(QStringLiteral("speed %1×").arg(SpeedText(session.Speed())));
+    speed_->setText(QStringLiteral("speed %1×").arg(DesktopActions::SpeedName(session.Speed())));
     const QString path = QString::fromStdString(session.DataFile().string());
     dataFile_->setText(QFileInfo(path).fileName());
     dataFile_->setToolTip(path);
@@ -299,11 +295,9 @@ void MainWindow::ExportData(const QString& path)
 {
     std::string text = CsvHeader() + '\n';
     for (const std::string& row : rowsSinceSetup_) text += row + '\n';
-    // Written aside and then moved over the file, so a failed export leaves it whole.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) && file.commit())
-        return;
-    TForm1::ShowMessageBox(this,
-                           "cannot write the data '" + path.toStdString() + "': " + file.errorString().toStdString());
+    // Written aside, every write checked, then moved over the file: a failed
+    // export leaves an older file whole.
+    const std::string failed = WriteFileAside(path.toStdString(), text);
+    if (failed.empty()) return;
+    TForm1::ShowMessageBox(this, "cannot write the data '" + PrintableText(path.toStdString()) + "': " + failed);
 }
