@@ -182,7 +182,7 @@ TEST(ImageCanvas, LinesUseTheBlackPen)
     EXPECT_EQ(At(canvas, 7, 2), kBlackPixel);
 }
 
-// The default body's first frame, for a person to look at (and the README).
+// The default body's first frame shows every disc.
 TEST(ImageCanvas, DefaultBodyFirstFrame)
 {
     RigidBody body;
@@ -190,7 +190,6 @@ TEST(ImageCanvas, DefaultBodyFirstFrame)
     SetupBody(body, settings, "1", RBD_SOURCE_DIR "/data.txt");
     ImageCanvas canvas(879, 552);
     DrawScene(canvas, body, settings, 1.0);
-    ASSERT_TRUE(canvas.Image().save("default-body-first-frame.png"));
     int blueDiscs = 0;
     for (const Particle& particle : body.particles) {
         const auto box = ParticleBox(particle, body.position, body.rotation, settings.scale, 552);
