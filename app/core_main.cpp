@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "session/canvas.h"
+#include "session/command_table.h"
 #include "session/replay.h"
 #include "session/script_file.h"
 #include "session/session.h"
@@ -58,7 +59,9 @@ void PrintHelp()
                  "  --data FILE    read the body from FILE instead of data.txt in the working directory\n"
                  "  --script FILE  the script to replay\n"
                  "  -h, --help     print this help\n"
-                 "  -v, --version  print the version\n";
+                 "  -v, --version  print the version\n"
+                 "\nScript commands, one a line:\n"
+              << CommandSummary();
 }
 
 int Run(int argc, char** argv, bool standardInputClosed)
@@ -94,9 +97,9 @@ int Run(int argc, char** argv, bool standardInputClosed)
     }
     if (!scriptGiven) throw ScriptUsageError(std::string(kProgram) + ": --script FILE is needed (see --help)");
 
-    const std::vector<ScriptCommand> commands = ReadScriptNamed(kProgram, script, standardInputClosed);
-    for (const ScriptCommand& command : commands)
-        if (command.kind == ScriptCommand::Kind::Frame)
+    const std::vector<Command> commands = ReadScriptNamed(kProgram, script, standardInputClosed);
+    for (const Command& command : commands)
+        if (command.kind == CommandKind::Frame)
             throw ScriptUsageError((script == "-" ? std::string("<stdin>") : script) + ":" +
                                    std::to_string(command.line) + ": " + kProgram +
                                    " draws no pictures: replay a script with 'frame' with rigid-body --script");

@@ -7,11 +7,14 @@
 #include <QCommandLineParser>
 
 #include "app/application.h"
+#include "session/command_table.h"
 #include "session/script_file.h"
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
 #include "ui/csv_recorder.h"
+#include "ui/live_session.h"
 #include "ui/main_window.h"
+#include "ui/png_file.h"
 #include "ui/script_runner.h"
 #include "ui/session_recorder.h"
 
@@ -41,8 +44,7 @@ int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, co
                   const QString& csvFile)
 {
     try {
-        const std::vector<ScriptCommand> commands =
-            ReadScriptNamed("rigid-body", name.toStdString(), standardInputClosed);
+        const std::vector<Command> commands = ReadScriptNamed("rigid-body", name.toStdString(), standardInputClosed);
         return RunScript(commands, dataFile, framesFolder, std::cout, std::cerr, csvFile);
     } catch (const ScriptUsageError& error) {
         std::cerr << error.what() << '\n';
@@ -94,10 +96,8 @@ int RunProgram(int argc, char** argv)
                        "  Ctrl+G      show or hide the plots: energies, momenta, the orientation's length\n"
                        "  Ctrl+Q      quit\n"
                        "\n"
-                       "Script commands for --script (one a line; see the manual):\n"
-                       "  size W H, density TEXT, startstop, tick [N], press X Y, release X Y, step,\n"
-                       "  reload, open PATH, pause, speed X (0.125 to 4), view NAME on|off (NAME one of\n"
-                       "  com, velocity, force, omega, trail, axes), state, frame PATH"));
+                       "Script commands for --script, one a line (see the manual):\n") +
+        QString::fromStdString(CommandSummary()));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption scriptOption(QStringLiteral("script"),
@@ -138,22 +138,29 @@ int RunProgram(int argc, char** argv)
         return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption), parser.value(csvOption));
 
     try {
-        MainWindow window(dataFile, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
-        Form1 = &window.Form();
-        SessionRecorder recorder(window.Form().CurrentSession(), MessageBoxOver(window));
-        QString problem;
+        LiveSession live(dataFile);
+        MainWindow window(live, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
+        SessionRecorder recorder(live.session, MessageBoxOver(window));
         // Asked for a record, the person wants one: better no window than an
         // unrecorded session they believe recorded.
-        if (parser.isSet(recordOption) && !recorder.Start(parser.value(recordOption), problem)) {
-            std::cerr << "rigid-body: cannot write the recording '" << parser.value(recordOption).toStdString()
-                      << "': " << problem.toStdString() << '\n';
-            return kUsageError;
+        if (parser.isSet(recordOption)) {
+            try {
+                recorder.Start(parser.value(recordOption));
+            } catch (const WriteError& failure) {
+                std::cerr << "rigid-body: cannot write the recording '" << parser.value(recordOption).toStdString()
+                          << "': " << failure.what() << '\n';
+                return kUsageError;
+            }
         }
-        CsvRecorder csv(window.Form().CurrentSession(), MessageBoxOver(window));
-        if (parser.isSet(csvOption) && !csv.Start(parser.value(csvOption), problem)) {
-            std::cerr << "rigid-body: cannot write the data '" << parser.value(csvOption).toStdString()
-                      << "': " << problem.toStdString() << '\n';
-            return kUsageError;
+        CsvRecorder csv(live.session, MessageBoxOver(window));
+        if (parser.isSet(csvOption)) {
+            try {
+                csv.Start(parser.value(csvOption));
+            } catch (const WriteError& failure) {
+                std::cerr << "rigid-body: cannot write the data '" << parser.value(csvOption).toStdString()
+                          << "': " << failure.what() << '\n';
+                return kUsageError;
+            }
         }
         window.RestoreSettings();
         window.show();

@@ -10,13 +10,15 @@
 #include <benchmark/benchmark.h>
 
 #include "ui/Unit1.h"
+#include "ui/live_session.h"
 #include "ui/main_window.h"
 
 namespace {
 
 void Tick(benchmark::State& state, bool everyPanel)
 {
-    MainWindow window(RBD_SOURCE_DIR "/data.txt", [](FilePurpose) { return QString(); });
+    LiveSession live(RBD_SOURCE_DIR "/data.txt");
+    MainWindow window(live, [](FilePurpose) { return QString(); });
     window.show();
     TForm1& form = window.Form();
     if (everyPanel) {

@@ -58,12 +58,10 @@ void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& setti
     // A setup between press and release may have left fewer particles than
     // the grabbed index: such a grab touches nothing.
     if (Grabbed(drag, body, settings)) {
-        drag.endX = x;
-        drag.endY = y;
-        DrawArrow(canvas, drag.endX, drag.endY, drag.startX, drag.startY);
+        DrawArrow(canvas, x, y, drag.startX, drag.startY);
 
-        const Vector3 push{static_cast<double>(static_cast<long long>(drag.endX) - drag.startX),
-                           static_cast<double>(static_cast<long long>(drag.startY) - drag.endY), 0.0};
+        const Vector3 push{static_cast<double>(static_cast<long long>(x) - drag.startX),
+                           static_cast<double>(static_cast<long long>(drag.startY) - y), 0.0};
         body.force = Add(body.force, push);
         const Vector3 lever = body.particles[static_cast<std::size_t>(drag.particleIndex)].centerOfMass;
         body.torque = Add(body.torque, Cross(lever, push));

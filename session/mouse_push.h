@@ -4,12 +4,11 @@
 #include "session/canvas.h"
 #include "session/scene.h"
 
-// A grab between a press and its release; every field is −1 when idle.
+// A grab between a press and its release; every field is −1 when idle. The
+// release ends the grab in the event that applies it, so no field keeps it.
 struct DragState {
     int startX = -1;  // pixels: the grabbed particle's centre at the press
-    int endX = -1;    // pixels: the release
     int startY = -1;
-    int endY = -1;
     int particleIndex = -1;  // into the body's particles, or −1
 
     friend bool operator==(const DragState&, const DragState&) = default;

@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <stdexcept>
 
 #include "session/mouse_push.h"
 #include "session/pixel.h"
 
 namespace {
-
-constexpr std::array<std::string_view, kEveryOverlay.size()> kOverlayNames = {"com",   "velocity", "force",
-                                                                              "omega", "trail",    "axes"};
 
 struct Pixel {
     int x = 0;
@@ -107,42 +103,36 @@ void DrawOmega(Canvas& canvas, Pixel com, double omegaZ)
 
 }  // namespace
 
-std::string_view OverlayName(Overlay overlay) { return kOverlayNames.at(static_cast<std::size_t>(overlay)); }
+// EntryOf looks an overlay up by its place.
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kOverlayTable.size(); ++i)
+            if (static_cast<std::size_t>(kOverlayTable[i].overlay) != i) return false;
+        return true;
+    }(),
+    "the table lists the overlays in their enumeration's order");
 
-std::optional<Overlay> OverlayNamed(std::string_view name)
+const OverlayEntry& EntryOf(Overlay overlay) { return kOverlayTable.at(static_cast<std::size_t>(overlay)); }
+
+std::optional<Overlay> OverlayNamed(std::string_view word)
 {
-    const auto found = std::find(kOverlayNames.begin(), kOverlayNames.end(), name);
-    if (found == kOverlayNames.end()) return std::nullopt;
-    return kEveryOverlay[static_cast<std::size_t>(found - kOverlayNames.begin())];
+    for (const OverlayEntry& entry : kOverlayTable)
+        if (entry.word == word) return entry.overlay;
+    return std::nullopt;
 }
 
 namespace {
 
-template <typename Flags>
-auto& Flag(Flags& overlays, Overlay overlay)
-{
-    switch (overlay) {
-    case Overlay::Com:
-        return overlays.com;
-    case Overlay::Velocity:
-        return overlays.velocity;
-    case Overlay::Force:
-        return overlays.force;
-    case Overlay::Omega:
-        return overlays.omega;
-    case Overlay::Trail:
-        return overlays.trail;
-    case Overlay::Axes:
-        return overlays.axes;
-    }
-    throw std::invalid_argument("no such overlay");
-}
+unsigned Bit(Overlay overlay) { return 1U << static_cast<unsigned>(overlay); }
 
 }  // namespace
 
-bool IsShown(const Overlays& overlays, Overlay overlay) { return Flag(overlays, overlay); }
+bool IsShown(const Overlays& overlays, Overlay overlay) { return (overlays.shown & Bit(overlay)) != 0; }
 
-void SetShown(Overlays& overlays, Overlay overlay, bool shown) { Flag(overlays, overlay) = shown; }
+void SetShown(Overlays& overlays, Overlay overlay, bool shown)
+{
+    overlays.shown = shown ? overlays.shown | Bit(overlay) : overlays.shown & ~Bit(overlay);
+}
 
 void AppendToTrail(Trail& trail, Vector3 position)
 {
@@ -157,30 +147,30 @@ void DrawOverlays(Canvas& canvas, const SimulationContext& simulation, const Ove
     const double scale = simulation.settings.scale;
     const int height = canvas.Height();
 
-    if (overlays.trail) {
+    if (IsShown(overlays, Overlay::Trail)) {
         canvas.SetPenColor(kTrailColor);
         DrawTrail(canvas, trail, scale, height);
     }
     if (const std::optional<Pixel> com = WorldToPixel(body.position, scale, height)) {
-        if (overlays.axes) {
+        if (IsShown(overlays, Overlay::Axes)) {
             canvas.SetPenColor(kAxesColor);
             DrawAxes(canvas, *com, body.rotation);
         }
-        if (overlays.com) {
+        if (IsShown(overlays, Overlay::Com)) {
             canvas.SetPenColor(kComColor);
             DrawCross(canvas, *com);
         }
-        if (overlays.velocity) {
+        if (IsShown(overlays, Overlay::Velocity)) {
             canvas.SetPenColor(kVelocityColor);
             Arrow(canvas, com,
                   Offset(*com, kVelocityPixelsPerUnit * body.linearVelocity.x,
                          kVelocityPixelsPerUnit * body.linearVelocity.y));
         }
-        if (overlays.force) {
+        if (IsShown(overlays, Overlay::Force)) {
             canvas.SetPenColor(kForceColor);
             Arrow(canvas, com, Offset(*com, kForcePixelsPerUnit * body.force.x, kForcePixelsPerUnit * body.force.y));
         }
-        if (overlays.omega) {
+        if (IsShown(overlays, Overlay::Omega)) {
             canvas.SetPenColor(kOmegaColor);
             DrawOmega(canvas, *com, body.angularVelocity.z);
         }

@@ -16,21 +16,10 @@
 
 enum class Overlay { Com, Velocity, Force, Omega, Trail, Axes };
 
-inline constexpr std::array<Overlay, 6> kEveryOverlay = {Overlay::Com,   Overlay::Velocity, Overlay::Force,
-                                                         Overlay::Omega, Overlay::Trail,    Overlay::Axes};
-
-// The word a script writes for it: com, velocity, force, omega, trail, axes.
-std::string_view OverlayName(Overlay overlay);
-std::optional<Overlay> OverlayNamed(std::string_view name);
-
-// Which overlays are shown; a person starts with none.
+// Which overlays are shown, one bit each in Overlay's order; a person starts
+// with none.
 struct Overlays {
-    bool com = false;
-    bool velocity = false;
-    bool force = false;
-    bool omega = false;
-    bool trail = false;
-    bool axes = false;
+    unsigned shown = 0;
 
     friend bool operator==(const Overlays&, const Overlays&) = default;
 };
@@ -79,6 +68,57 @@ inline constexpr double kOmegaLargestSweep = 5.5;  // radians, about 315°
 // Body axes: each axis drawn this many pixels to either side of the centre of
 // mass, its head on the positive side.
 inline constexpr double kAxisHalfLength = 30.0;
+
+// Every overlay, once: the word a script and the settings write, the View
+// menu's title (with its mnemonic), its colour, and its legend for the help
+// page, where %1, %2 and %3 stand for the numbers that follow it.
+struct OverlayEntry {
+    Overlay overlay;
+    std::string_view word;
+    std::string_view title;
+    Color color;
+    std::string_view legend;
+    std::array<double, 3> legendNumbers{};
+};
+
+inline constexpr std::array<OverlayEntry, 6> kOverlayTable = {{
+    {Overlay::Com, "com", "&Centre of mass", kComColor, "a cross %1 pixels to each side", {kComCrossHalfWidth}},
+    {Overlay::Velocity,
+     "velocity",
+     "&Velocity",
+     kVelocityColor,
+     "an arrow of %1 pixels per unit of velocity",
+     {kVelocityPixelsPerUnit}},
+    {Overlay::Force,
+     "force",
+     "&Force",
+     kForceColor,
+     "an arrow of %1 pixel per unit of force, as a push draws it",
+     {kForcePixelsPerUnit}},
+    {Overlay::Omega,
+     "omega",
+     "&Angular velocity",
+     kOmegaColor,
+     "an arc of radius %1 pixels, counter-clockwise for a positive \u03c9z, sweeping %2 radians per radian per "
+     "time unit (at most %3)",
+     {kOmegaRadius, kOmegaSweepPerUnit, kOmegaLargestSweep}},
+    {Overlay::Trail,
+     "trail",
+     "&Trail",
+     kTrailColor,
+     "the centre of mass's path since the last setup, the last %1 steps",
+     {kTrailLength}},
+    {Overlay::Axes,
+     "axes",
+     "Body a&xes",
+     kAxesColor,
+     "the body's own x and y axes, %1 pixels to each side, head on the positive end",
+     {kAxisHalfLength}},
+}};
+
+const OverlayEntry& EntryOf(Overlay overlay);
+// The overlay a script or the settings name, or nothing.
+std::optional<Overlay> OverlayNamed(std::string_view word);
 
 // Draws the shown overlays over the picture: trail, axes, centre of mass,
 // velocity, force, angular velocity, each in its colour, and leaves the pen

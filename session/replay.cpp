@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ostream>
+#include <stdexcept>
 #include <system_error>
 
 #include "sim/setup_error.h"
@@ -20,62 +21,41 @@ Replay::Replay(Session& session, std::ostream& out, std::ostream& err, PictureWr
             framesFolder_.clear();
         }
     }
-    session_.Listen(*this);
-    session_.FirstSetup();
+    listening_ = session_.Listen(*this);
 }
 
-Replay::~Replay() { session_.StopListening(*this); }
+void Replay::Start()
+{
+    try {
+        session_.FirstSetup();
+    } catch (const std::runtime_error& refusal) {
+        Error(refusal.what());
+    }
+}
 
-void Replay::Run(const ScriptCommand& command)
+void Replay::Run(const Command& command)
 {
     line_ = command.line;
-    using Kind = ScriptCommand::Kind;
     switch (command.kind) {
-    case Kind::Size:
-        session_.Resize(command.x, command.y);
-        break;
-    case Kind::Density:
-        session_.EditDensity(command.text);
-        break;
-    case Kind::StartStop:
-        session_.StartStop();
-        break;
-    case Kind::Tick:
-        // A halted timer delivers no ticks, however many periods pass.
-        for (long long i = 0; i < command.count && session_.Running(); ++i) session_.Tick();
-        break;
-    case Kind::Press:
-        session_.Press(command.x, command.y);
-        break;
-    case Kind::Release:
-        session_.Release(command.x, command.y);
-        break;
-    case Kind::Step:
-        session_.Step();
-        break;
-    case Kind::Reload:
-        session_.Reload();
-        break;
-    case Kind::Open:
-        session_.Open(command.text);
-        break;
-    case Kind::State:
+    case CommandKind::State:
         out_ << session_.StateJson() << '\n' << std::flush;
-        break;
-    case Kind::Frame:
+        return;
+    case CommandKind::Frame:
         Save(command.text);
-        break;
-    case Kind::Pause:
-        session_.Pause();
-        break;
-    // Only the timer's period changes, and a replay has no timer.
-    case Kind::Speed:
-        session_.SetSpeed(command.speed);
-        break;
-    case Kind::View:
-        session_.SetOverlay(command.overlay, command.on);
-        break;
+        return;
+    default:
+        try {
+            session_.Apply(command);
+        } catch (const std::runtime_error& refusal) {
+            Error(refusal.what());
+        }
     }
+}
+
+void Replay::Fail(const std::string& message)
+{
+    Error(message);
+    failed_ = true;
 }
 
 void Replay::Redrawn() { SaveFrame(); }
@@ -84,11 +64,14 @@ void Replay::Error(const std::string& message) { err_ << "line " << line_ << ": 
 
 bool Replay::Save(const std::filesystem::path& path)
 {
-    const std::string failed = pictures_ ? pictures_->WritePicture(path) : "this program draws no pictures";
-    if (failed.empty()) return true;
-    Error("cannot write the picture '" + PrintableText(path.string()) + "': " + failed);
-    failed_ = true;
-    return false;
+    try {
+        if (!pictures_) throw std::runtime_error("this program draws no pictures");
+        pictures_->WritePicture(path);
+        return true;
+    } catch (const std::runtime_error& failure) {
+        Fail("cannot write the picture '" + PrintableText(path.string()) + "': " + failure.what());
+        return false;
+    }
 }
 
 // The first frame that cannot be written is the last one tried: the next
@@ -103,10 +86,11 @@ void Replay::SaveFrame()
     framesFolder_.clear();
 }
 
-int ReplayScript(Session& session, const std::vector<ScriptCommand>& commands, std::ostream& out, std::ostream& err,
+int ReplayScript(Session& session, const std::vector<Command>& commands, std::ostream& out, std::ostream& err,
                  PictureWriter* pictures, const std::filesystem::path& framesFolder)
 {
     Replay replay(session, out, err, pictures, framesFolder);
-    for (const ScriptCommand& command : commands) replay.Run(command);
-    return replay.Failed() ? 1 : 0;
+    replay.Start();
+    for (const Command& command : commands) replay.Run(command);
+    return replay.ExitCode();
 }

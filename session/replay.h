@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "session/script.h"
+#include "session/command.h"
 #include "session/session.h"
 
-// Writes the session's picture as it is now to a PNG file: empty when it was
-// written, or why not. A program that draws no pictures has none.
+// Writes the session's picture as it is now to a PNG file, or throws why it
+// could not. A program that draws no pictures has none.
 class PictureWriter {
 public:
     virtual ~PictureWriter() = default;
-    virtual std::string WritePicture(const std::filesystem::path& path) = 0;
+    virtual void WritePicture(const std::filesystem::path& path) = 0;
 };
 
 // Replays a script on a session, event by event, as the window's handlers
@@ -25,21 +25,24 @@ public:
 // be written is the last one tried.
 class Replay : private SessionListener {
 public:
-    // Runs the first setup. `pictures` may be null when the script has no
-    // `frame` and there is no frames folder.
+    // `pictures` may be null when the script has no `frame` and there is no
+    // frames folder.
     Replay(Session& session, std::ostream& out, std::ostream& err, PictureWriter* pictures,
            std::filesystem::path framesFolder);
-    ~Replay() override;
-    Replay(const Replay&) = delete;
-    Replay& operator=(const Replay&) = delete;
 
-    void Run(const ScriptCommand& command);
-    // A picture could not be written.
-    bool Failed() const { return failed_; }
+    // The first setup, whose refusal is the message of line 0.
+    void Start();
+    // An event is applied, a question answered.
+    void Run(const Command& command);
+    // Says `message` as the message of the line being replayed, and counts it
+    // a failure: for whatever serves the replay, such as a data file written
+    // as it goes.
+    void Fail(const std::string& message);
+    // 0, or 1 when something could not be written.
+    int ExitCode() const { return failed_ ? 1 : 0; }
 
 private:
     void Redrawn() override;
-    void SetupRefused(const std::string& message, SetupFault) override { Error(message); }
     void Error(const std::string& message);
     bool Save(const std::filesystem::path& path);
     void SaveFrame();
@@ -52,8 +55,9 @@ private:
     std::int64_t line_ = 0;
     std::int64_t frames_ = 0;
     bool failed_ = false;
+    Session::Listening listening_;
 };
 
-// The whole script on `session`: 0, or 1 when a picture could not be written.
-int ReplayScript(Session& session, const std::vector<ScriptCommand>& commands, std::ostream& out, std::ostream& err,
+// The first setup and the whole script on `session`: the replay's exit code.
+int ReplayScript(Session& session, const std::vector<Command>& commands, std::ostream& out, std::ostream& err,
                  PictureWriter* pictures = nullptr, const std::filesystem::path& framesFolder = {});

@@ -36,9 +36,9 @@ std::size_t ReadSome(int descriptor, char* buffer, std::size_t size, std::string
 
 }  // namespace
 
-std::vector<ScriptCommand> ReadScript(int descriptor, std::string_view name)
+std::vector<Command> ReadScript(int descriptor, std::string_view name)
 {
-    std::vector<ScriptCommand> commands;
+    std::vector<Command> commands;
     std::int64_t line = 0;
     std::string pending;  // the line read so far, without its break
     auto finish = [&] {
@@ -68,7 +68,7 @@ std::vector<ScriptCommand> ReadScript(int descriptor, std::string_view name)
     return commands;
 }
 
-std::vector<ScriptCommand> ReadScriptNamed(std::string_view program, const std::string& name, bool standardInputClosed)
+std::vector<Command> ReadScriptNamed(std::string_view program, const std::string& name, bool standardInputClosed)
 {
     const bool fromStandardInput = name == "-";
     const std::string shownName = fromStandardInput ? "<stdin>" : PrintableText(name);
@@ -81,7 +81,7 @@ std::vector<ScriptCommand> ReadScriptNamed(std::string_view program, const std::
     const int descriptor = fromStandardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) throw cannotRead(std::generic_category().message(errno));
     try {
-        std::vector<ScriptCommand> commands = ReadScript(descriptor, shownName);
+        std::vector<Command> commands = ReadScript(descriptor, shownName);
         if (!fromStandardInput) ::close(descriptor);
         return commands;
     } catch (...) {

@@ -15,13 +15,13 @@ inline constexpr std::size_t kLongestScriptLine = std::size_t{1} << 20;
 // Reads a whole script from an open file descriptor (a file, a pipe or
 // standard input) to its end, checking each line as it arrives. Throws
 // ScriptUsageError "NAME: cannot read the script: REASON" or "NAME:LINE: ...".
-std::vector<ScriptCommand> ReadScript(int descriptor, std::string_view name);
+std::vector<Command> ReadScript(int descriptor, std::string_view name);
 
 // The script a command line names: a file, or "-" for standard input, which
 // `standardInputClosed` says was closed when the program started. Throws
 // ScriptUsageError; one that cannot be opened says
 // "PROGRAM: cannot read the script 'NAME': REASON".
-std::vector<ScriptCommand> ReadScriptNamed(std::string_view program, const std::string& name, bool standardInputClosed);
+std::vector<Command> ReadScriptNamed(std::string_view program, const std::string& name, bool standardInputClosed);
 
 // Whether standard input is closed; asked before anything else opens a file,
 // which would then be given its number.

@@ -1,6 +1,8 @@
 #include "session/script_line.h"
 
+#include "session/command_table.h"
 #include "session/json_number.h"
+#include "session/speed.h"
 #include "sim/setup_error.h"
 
 namespace {
@@ -13,7 +15,7 @@ void CheckFitsOneLine(std::string_view what, std::string_view text)
         throw UnwritableCommand(std::string(what) + " " + QuoteToken(text) + " holds a line break");
 }
 
-// The parser trims a path, so one that starts or ends with a blank, or is
+// The reader trims a path, so one that starts or ends with a blank, or is
 // empty, would come back as another path.
 void CheckIsPath(std::string_view what, std::string_view path)
 {
@@ -25,59 +27,44 @@ void CheckIsPath(std::string_view what, std::string_view path)
                                 " is empty or starts or ends with a blank");
 }
 
-std::string Pixel(const char* word, int x, int y)
-{
-    return std::string(word) + " " + std::to_string(x) + " " + std::to_string(y);
-}
+std::string Pair(int x, int y) { return " " + std::to_string(x) + " " + std::to_string(y); }
 
 }  // namespace
 
-std::string ScriptLine(const ScriptCommand& command)
+std::string ScriptLine(const Command& command)
 {
-    using Kind = ScriptCommand::Kind;
-    switch (command.kind) {
-    case Kind::Size:
+    const CommandEntry& entry = EntryOf(command.kind);
+    const std::string word(entry.word);
+    switch (entry.arguments) {
+    case Arguments::None:
+        return word;
+    case Arguments::Area:
         if (command.x < 1 || command.x > kLargestScriptSide || command.y < 1 || command.y > kLargestScriptSide)
             throw UnwritableCommand("the drawing area's size " + std::to_string(command.x) + " x " +
                                     std::to_string(command.y) + " is outside 1 to 16384 pixels a side");
-        return Pixel("size", command.x, command.y);
-    case Kind::Density:
-        CheckFitsOneLine("the density text", command.text);
-        return "density " + command.text;
-    case Kind::StartStop:
-        return "startstop";
-    case Kind::Tick:
+        return word + Pair(command.x, command.y);
+    case Arguments::Pixel:
+        return word + Pair(command.x, command.y);
+    case Arguments::Periods:
         if (command.count < 0 || command.count > kMostTicksAtOnce)
-            throw UnwritableCommand("a tick count of " + std::to_string(command.count) + " is outside 0 to 1000000000");
-        return command.count == 1 ? "tick" : "tick " + std::to_string(command.count);
-    case Kind::Press:
-        return Pixel("press", command.x, command.y);
-    case Kind::Release:
-        return Pixel("release", command.x, command.y);
-    case Kind::Step:
-        return "step";
-    case Kind::Reload:
-        return "reload";
-    case Kind::Open:
-        CheckIsPath("the data file's path", command.text);
-        return "open " + command.text;
-    case Kind::State:
-        return "state";
-    case Kind::Frame:
-        CheckIsPath("the picture's path", command.text);
-        return "frame " + command.text;
-    case Kind::Pause:
-        return "pause";
-    case Kind::Speed: {
-        if (!(command.speed >= kSlowestSpeed && command.speed <= kFastestSpeed))
+            throw UnwritableCommand("a count of " + std::to_string(command.count) + " is outside 0 to 1000000000");
+        return command.count == 1 ? word : word + " " + std::to_string(command.count);
+    case Arguments::Text:
+        CheckFitsOneLine("the density text", command.text);
+        return word + " " + command.text;
+    case Arguments::Path:
+        CheckIsPath(command.kind == CommandKind::Open ? "the data file's path" : "the picture's path", command.text);
+        return word + " " + command.text;
+    case Arguments::Speed: {
+        if (!IsSpeed(command.speed))
             throw UnwritableCommand("a speed of " + std::to_string(command.speed) + " is outside 0.125 to 4");
         // The shortest digits that read back to the same double.
-        std::string line = "speed ";
+        std::string line = word + " ";
         AppendJsonNumber(line, command.speed);
         return line;
     }
-    case Kind::View:
-        return "view " + std::string(OverlayName(command.overlay)) + (command.on ? " on" : " off");
+    case Arguments::View:
+        return word + " " + std::string(EntryOf(command.overlay).word) + (command.on ? " on" : " off");
     }
     throw UnwritableCommand("a command of unknown kind");
 }

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "session/script.h"
+#include "session/command.h"
 
 // A command that no script line can hold, such as a density text with a line
 // break in it; the message says which and why.
@@ -14,4 +14,4 @@ public:
 
 // The line, without its line break, that ParseScript reads back as exactly
 // `command` (its line number aside). Throws UnwritableCommand when there is none.
-std::string ScriptLine(const ScriptCommand& command);
+std::string ScriptLine(const Command& command);

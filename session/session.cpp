@@ -2,175 +2,251 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <utility>
 
+#include "session/command_table.h"
 #include "session/scene.h"
+#include "session/speed.h"
 #include "session/state_json.h"
 #include "sim/body_setup.h"
-#include "sim/setup_error.h"
 #include "sim/time_step.h"
 
-namespace {
+Session::Listening::Listening(Listening&& other) noexcept
+    : session_(std::exchange(other.session_, nullptr)), listener_(std::exchange(other.listener_, nullptr))
+{
+}
 
-using Kind = ScriptCommand::Kind;
+Session::Listening& Session::Listening::operator=(Listening&& other) noexcept
+{
+    if (this != &other) {
+        Stop();
+        session_ = std::exchange(other.session_, nullptr);
+        listener_ = std::exchange(other.listener_, nullptr);
+    }
+    return *this;
+}
 
-}  // namespace
+void Session::Listening::Stop()
+{
+    if (session_) session_->Forget(listener_);
+    session_ = nullptr;
+    listener_ = nullptr;
+}
 
 Session::Session(Canvas& canvas, std::filesystem::path dataFile)
     : canvas_(canvas), dataFile_(std::move(dataFile)), width_(canvas.Width()), height_(canvas.Height())
 {
 }
 
-void Session::StopListening(SessionListener& listener)
+Session::Listening Session::Listen(SessionListener& listener)
 {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener), listeners_.end());
+    listeners_.push_back(&listener);
+    return Listening(*this, listener);
+}
+
+void Session::Forget(SessionListener* listener)
+{
+    const auto found = std::find(listeners_.begin(), listeners_.end(), listener);
+    if (found == listeners_.end()) return;
+    if (telling_ > 0)
+        *found = nullptr;
+    else
+        listeners_.erase(found);
+}
+
+template <typename News>
+void Session::Tell(News news)
+{
+    ++telling_;
+    struct Done {
+        Session& session;
+        ~Done()
+        {
+            if (--session.telling_ == 0) std::erase(session.listeners_, nullptr);
+        }
+    } done{*this};
+    // By index: a listener that joins meanwhile lengthens the list.
+    for (std::size_t i = 0; i < listeners_.size(); ++i)
+        if (SessionListener* listener = listeners_[i]) news(*listener);
 }
 
 void Session::FirstSetup()
 {
     simulation_.drag = DragState{};
     simulation_.body = RigidBody{};
-    TrySetupBody(dataFile_);
-    Redraw(1.0);
+    try {
+        SetupBodyFrom(dataFile_);
+    } catch (...) {
+        Redraw();
+        throw;
+    }
+    Redraw();
 }
 
+void Session::Apply(const Command& command)
+{
+    if (!EntryOf(command.kind).event)
+        throw std::invalid_argument("'" + std::string(EntryOf(command.kind).word) + "' asks, it changes nothing");
+    if (ChangesNothing(command)) return;
+    Tell([&](SessionListener& listener) { listener.Applying(command); });
+    switch (command.kind) {
+    case CommandKind::Size:
+        Resize(command.x, command.y);
+        break;
+    case CommandKind::Density:
+        EditDensity(command.text);
+        break;
+    case CommandKind::StartStop:
+        StartStop();
+        break;
+    case CommandKind::Tick:
+        Ticks(command.count);
+        break;
+    case CommandKind::Press:
+        PressAt(simulation_.drag, simulation_.body, simulation_.settings, height_, command.x, command.y);
+        break;
+    case CommandKind::Release:
+        Release(command.x, command.y);
+        break;
+    case CommandKind::Step:
+        if (!running_) StepAndRedraw();
+        break;
+    case CommandKind::Reload:
+        StopAndRebuild();
+        break;
+    case CommandKind::Open:
+        Open(command.text);
+        break;
+    case CommandKind::Pause:
+        Pause();
+        break;
+    case CommandKind::Speed:
+        SetSpeed(command.speed);
+        break;
+    case CommandKind::View:
+        SetOverlay(command.overlay, command.on);
+        break;
+    case CommandKind::State:
+    case CommandKind::Frame:
+        break;
+    }
+}
+
+bool Session::ChangesNothing(const Command& command) const
+{
+    switch (command.kind) {
+    case CommandKind::Size:
+        return command.x == width_ && command.y == height_;
+    case CommandKind::Density:
+        return command.text == densityText_;
+    // A halted timer delivers no ticks.
+    case CommandKind::Tick:
+        return !running_;
+    case CommandKind::Speed:
+        return !IsSpeed(command.speed) || command.speed == speed_;
+    case CommandKind::View:
+        return IsShown(overlays_, command.overlay) == command.on;
+    default:
+        return false;
+    }
+}
+
+// Halting returns the body to rest, and a refused setup keeps it running.
+// Starting never resets the body.
 void Session::StartStop()
 {
-    Reached(ScriptCommand::Event(Kind::StartStop));
-    if (running_ && !TrySetupBody(dataFile_)) return;
+    if (running_) SetupBodyFrom(dataFile_);
     SetRunning(!running_);
-    Redraw(1.0);
+    Redraw();
 }
 
-void Session::Tick()
+void Session::Ticks(long long count)
 {
-    // A halted timer delivers no ticks.
-    if (!running_) return;
-    Reached(ScriptCommand::Event(Kind::Tick));
-    StepAndRedraw();
+    for (long long i = 0; i < count && running_; ++i) StepAndRedraw();
 }
 
+// The run stops and the body is rebuilt with the text, refused or not: the
+// text is the box's, whatever it holds.
 void Session::EditDensity(const std::string& text)
 {
-    if (text == densityText_) return;
     densityText_ = text;
-    Reached(ScriptCommand::WithText(Kind::Density, text));
     StopAndRebuild();
 }
 
-void Session::Press(int x, int y)
-{
-    Reached(ScriptCommand::Event(Kind::Press, x, y));
-    PressAt(simulation_.drag, simulation_.body, simulation_.settings, height_, x, y);
-}
-
+// A grab ends with its arrow, drawn over the picture without clearing.
 void Session::Release(int x, int y)
 {
-    Reached(ScriptCommand::Event(Kind::Release, x, y));
     const bool grabbed = simulation_.drag.particleIndex != -1;
     ReleaseAt(simulation_.drag, simulation_.body, simulation_.settings, canvas_, textCells_, x, y);
     if (!grabbed) return;
     DrawShownOverlays();
-    for (SessionListener* listener : listeners_) listener->Redrawn();
+    Tell([](SessionListener& listener) { listener.Redrawn(); });
 }
 
-void Session::Step()
-{
-    Reached(ScriptCommand::Event(Kind::Step));
-    if (running_) return;
-    StepAndRedraw();
-}
-
-void Session::Reload()
-{
-    Reached(ScriptCommand::Event(Kind::Reload));
-    StopAndRebuild();
-}
-
+// The file serves every later setup once a setup from it succeeds.
 void Session::Open(const std::filesystem::path& dataFile)
 {
-    Reached(ScriptCommand::WithText(Kind::Open, dataFile.string()));
-    if (!TrySetupBody(dataFile)) return;
+    SetupBodyFrom(dataFile);
     SetRunning(false);
     dataFile_ = dataFile;
-    Redraw(1.0);
+    Redraw();
 }
 
+// The canvas follows the drawing area, and the body is drawn anew where the
+// next step, drawing and hit test will see it.
 void Session::Resize(int width, int height)
 {
-    if (width == width_ && height == height_) return;
-    Reached(ScriptCommand::Event(Kind::Size, width, height));
     width_ = width;
     height_ = height;
     canvas_.Resize(width, height);
-    // The body is drawn where the next step, drawing and hit test will see it.
-    Redraw(1.0);
+    Redraw();
 }
 
+// Freezes a run as it is, with no setup, or goes on from where it was:
+// halted, it starts the timer as "Start/Stop" does.
 void Session::Pause()
 {
-    Reached(ScriptCommand::Event(Kind::Pause));
     SetRunning(!running_);
-    Redraw(1.0);
+    Redraw();
 }
 
 void Session::SetSpeed(double speed)
 {
-    if (!(speed >= kSlowest && speed <= kFastest) || speed == speed_) return;
-    ScriptCommand command = ScriptCommand::Event(Kind::Speed);
-    command.speed = speed;
-    Reached(command);
     speed_ = speed;
-    for (SessionListener* listener : listeners_) listener->TimingChanged();
+    Tell([](SessionListener& listener) { listener.TimingChanged(); });
 }
 
 void Session::SetOverlay(Overlay overlay, bool shown)
 {
-    if (IsShown(overlays_, overlay) == shown) return;
-    ScriptCommand command = ScriptCommand::Event(Kind::View);
-    command.overlay = overlay;
-    command.on = shown;
-    Reached(command);
     SetShown(overlays_, overlay, shown);
-    Redraw(1.0);
+    Redraw();
 }
 
 int Session::TimerPeriod() const { return static_cast<int>(std::lround(kTimerPeriod / speed_)); }
 
 std::string Session::StateJson() const { return ::StateJson(simulation_, running_, height_); }
 
-void Session::Reached(const ScriptCommand& command)
+void Session::SetupBodyFrom(const std::filesystem::path& dataFile)
 {
-    for (SessionListener* listener : listeners_) listener->EventReached(command);
-}
-
-bool Session::TrySetupBody(const std::filesystem::path& dataFile)
-{
-    try {
-        SetupBody(simulation_.body, simulation_.settings, densityText_, dataFile);
-        simulation_.steps = 0;
-        trail_.points.clear();
-        for (SessionListener* listener : listeners_) listener->SetupDone();
-        return true;
-    } catch (const DensityError& error) {
-        for (SessionListener* listener : listeners_) listener->SetupRefused(error.what(), SetupFault::Density);
-    } catch (const SetupError& error) {
-        for (SessionListener* listener : listeners_) listener->SetupRefused(error.what(), SetupFault::DataFile);
-    }
-    return false;
+    SetupBody(simulation_.body, simulation_.settings, densityText_, dataFile);
+    simulation_.steps = 0;
+    trail_.points.clear();
+    Tell([](SessionListener& listener) { listener.SetupDone(); });
 }
 
 void Session::SetRunning(bool running)
 {
     if (running == running_) return;
     running_ = running;
-    for (SessionListener* listener : listeners_) listener->TimingChanged();
+    Tell([](SessionListener& listener) { listener.TimingChanged(); });
 }
 
 void Session::StopAndRebuild()
 {
     SetRunning(false);
-    if (!TrySetupBody(dataFile_)) return;
-    Redraw(1.0);
+    SetupBodyFrom(dataFile_);
+    Redraw();
 }
 
 void Session::StepAndRedraw()
@@ -178,15 +254,15 @@ void Session::StepAndRedraw()
     StepBody(simulation_.body, simulation_.settings, kStepLength, width_, height_);
     ++simulation_.steps;
     AppendToTrail(trail_, simulation_.body.position);
-    for (SessionListener* listener : listeners_) listener->Stepped();
-    Redraw(1.0);
+    Tell([](SessionListener& listener) { listener.Stepped(); });
+    Redraw();
 }
 
-void Session::Redraw(double clear)
+void Session::Redraw()
 {
-    DrawScene(canvas_, simulation_.body, simulation_.settings, clear, textCells_);
+    DrawScene(canvas_, simulation_.body, simulation_.settings, 1.0, textCells_);
     DrawShownOverlays();
-    for (SessionListener* listener : listeners_) listener->Redrawn();
+    Tell([](SessionListener& listener) { listener.Redrawn(); });
 }
 
 void Session::DrawShownOverlays()

@@ -1,18 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "session/canvas.h"
+#include "session/command.h"
 #include "session/overlays.h"
 #include "session/scene.h"
-#include "session/script.h"
 #include "session/simulation_context.h"
-
-// Why a setup was refused: its density text, or the data file (missing,
-// unreadable, malformed, or a body out of range).
-enum class SetupFault { Density, DataFile };
 
 // Told of what a session does, in the order it does it. Every member has a
 // default that ignores the news, so a listener overrides only what it needs.
@@ -20,25 +17,23 @@ class SessionListener {
 public:
     virtual ~SessionListener() = default;
 
-    // As an event reaches the session, before its rules act: the script line
-    // that replays it.
-    virtual void EventReached(const ScriptCommand&) {}
+    // A command is being applied, before its rules act.
+    virtual void Applying(const Command&) {}
     // After every time step, before its frame is drawn.
     virtual void Stepped() {}
     // After every frame drawn on the canvas, from the first setup's on.
     virtual void Redrawn() {}
     // The run state flipped, or the speed changed: the timer must follow.
     virtual void TimingChanged() {}
-    // A setup was refused and nothing changed; the message says why.
-    virtual void SetupRefused(const std::string&, SetupFault) {}
     // A setup succeeded: the body is at rest with the density in use.
     virtual void SetupDone() {}
 };
 
-// What a person does with the body: one operation per event, each applying the
-// rules of the window in their order. A setup is all or nothing: a refused one
-// is reported and leaves the body, the run and the data file as they were.
-// The run state is a single flag: running means the timer ticks.
+// What a person does with the body. Every change comes in as a Command
+// through Apply, which applies the rules of the window in their order. A
+// setup is all or nothing: a refused one throws and leaves the body, the run
+// and the data file as they were. The run state is a single flag: running
+// means the timer ticks.
 class Session {
 public:
     // The step length of every tick and every single step, in time units.
@@ -48,47 +43,47 @@ public:
     static constexpr int kStartHeight = 552;
     // The timer period at speed 1, in milliseconds.
     static constexpr int kTimerPeriod = 50;
-    static constexpr double kSlowest = 0.125;
-    static constexpr double kFastest = 4.0;
+
+    // While it lives, a listener hears the session's news. It may be ended at
+    // any time, also while the session is telling it something.
+    class Listening {
+    public:
+        Listening() = default;
+        Listening(Listening&& other) noexcept;
+        Listening& operator=(Listening&& other) noexcept;
+        ~Listening() { Stop(); }
+        void Stop();
+
+    private:
+        friend class Session;
+        Listening(Session& session, SessionListener& listener) : session_(&session), listener_(&listener) {}
+
+        Session* session_ = nullptr;
+        SessionListener* listener_ = nullptr;
+    };
 
     // Draws on `canvas`, whose size is the drawing area's. Nothing happens
     // until FirstSetup.
     Session(Canvas& canvas, std::filesystem::path dataFile);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
-    void Listen(SessionListener& listener) { listeners_.push_back(&listener); }
-    void StopListening(SessionListener& listener);
+    // `listener` hears every piece of news from now on, after those that
+    // listened before it, until the returned Listening ends.
+    [[nodiscard]] Listening Listen(SessionListener& listener);
 
     // The window's creation: drag idle, the body set up from the density "1"
-    // and the data file (a refused first setup leaves the empty body), a frame.
+    // and the data file, a frame. A refused first setup leaves the empty body,
+    // draws it, and throws the refusal.
     void FirstSetup();
-    // "Start/Stop": halting returns the body to rest; a refused setup keeps it
-    // running. Starting never resets the body.
-    void StartStop();
-    // One timer period: a step and a frame while running, nothing while halted.
-    void Tick();
-    // The density box's text became `text`: the run stops and the body is
-    // rebuilt with it. The same text again is no change and does nothing.
-    void EditDensity(const std::string& text);
-    void Press(int x, int y);
-    // Applies a grab with its arrow, drawn over the picture without clearing.
-    void Release(int x, int y);
-    // One step and a frame, as a tick makes; only while halted.
-    void Step();
-    // A setup from the data file as it now is on disk, as a density edit makes.
-    void Reload();
-    // A setup from `dataFile`, which then serves every later setup.
-    void Open(const std::filesystem::path& dataFile);
-    // The drawing area became `width` × `height` pixels: the canvas follows it
-    // and the frame is drawn anew, with clearing, where the body now is.
-    void Resize(int width, int height);
-    // Freezes a run as it is, with no setup, or goes on from where it was:
-    // halted, it starts the timer as "Start/Stop" does.
-    void Pause();
-    // The timer's pace relative to 20 ticks a second, from kSlowest to
-    // kFastest; each tick still steps 0.2, so a replay is the same at any speed.
-    void SetSpeed(double speed);
-    // Shows or hides an overlay, redrawing with clearing when that changes.
-    void SetOverlay(Overlay overlay, bool shown);
+
+    // The one way to change a session. Listeners hear the command, then its
+    // rules act. A command that would change nothing (the density text it
+    // already has, the size, speed or overlay already in place, a tick while
+    // halted) is not applied and not heard. Throws the refusal of a setup
+    // (SetupError), with everything left as it was. `state` and `frame` are
+    // not events: whoever replays a script answers them.
+    void Apply(const Command& command);
 
     const SimulationContext& Simulation() const { return simulation_; }
     bool Running() const { return running_; }
@@ -105,14 +100,31 @@ public:
     std::string StateJson() const;
 
 private:
-    void Reached(const ScriptCommand& command);
-    bool TrySetupBody(const std::filesystem::path& dataFile);
+    bool ChangesNothing(const Command& command) const;
+    void StartStop();
+    void Ticks(long long count);
+    void EditDensity(const std::string& text);
+    void Release(int x, int y);
+    void Open(const std::filesystem::path& dataFile);
+    void Resize(int width, int height);
+    void Pause();
+    void SetSpeed(double speed);
+    void SetOverlay(Overlay overlay, bool shown);
+
+    // Throws the refusal, having changed nothing.
+    void SetupBodyFrom(const std::filesystem::path& dataFile);
     void SetRunning(bool running);
     void StopAndRebuild();
     void StepAndRedraw();
-    void Redraw(double clear);
+    void Redraw();
     // Over whatever the scene or the push drew last, when any is shown.
     void DrawShownOverlays();
+
+    // Tells every listener, each once, in the order they came; one that
+    // leaves meanwhile hears no more.
+    template <typename News>
+    void Tell(News news);
+    void Forget(SessionListener* listener);
 
     Canvas& canvas_;
     std::filesystem::path dataFile_;
@@ -125,5 +137,8 @@ private:
     TextCells textCells_;
     int width_;
     int height_;
+    // A listener that leaves while news is told is set to null, and removed
+    // once the telling is over.
     std::vector<SessionListener*> listeners_;
+    int telling_ = 0;
 };

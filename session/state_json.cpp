@@ -137,9 +137,11 @@ std::string StateJson(const SimulationContext& simulation, bool running, int hei
     const DragState& drag = simulation.drag;
     json.Key("drag");
     json.Open('{');
+    // endX and endY stay in the line that tools read: a release applies its
+    // grab and ends it in one event, so no state ever shows them but idle.
     for (auto [name, value] :
-         {std::pair{"startX", drag.startX}, std::pair{"endX", drag.endX}, std::pair{"startY", drag.startY},
-          std::pair{"endY", drag.endY}, std::pair{"particleIndex", drag.particleIndex}}) {
+         {std::pair{"startX", drag.startX}, std::pair{"endX", -1}, std::pair{"startY", drag.startY},
+          std::pair{"endY", -1}, std::pair{"particleIndex", drag.particleIndex}}) {
         json.Key(name);
         json.Integer(value);
     }

@@ -11,11 +11,10 @@
 #include <QTimer>
 
 #include "session/json_number.h"
-#include "ui/image_view.h"
 #include "sim/setup_error.h"
+#include "ui/image_view.h"
+#include "ui/live_session.h"
 #include "ui/png_file.h"
-
-TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -23,14 +22,16 @@ const char* const kCaption = "Rigid Body Dynamics";
 // The controls' row, above the drawing area's bottom edge.
 constexpr int kControlsRise = 32;
 const char* const kRefusedStyle = "QLineEdit { border: 2px solid #d00000; }";
+// What to do about a data file that is refused.
+const char* const kOpenAnother =
+    "\n\nOpen another data file (File, Open, or Ctrl+O), or start the program with --data FILE.";
 
 }  // namespace
 
-TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidget* parent)
+TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
     : QWidget(parent),
       // Created first, in stacking order: the controls lie over its bottom strip.
-      Image1(new ImageView(kClientWidth, kClientHeight, this)), session_(Image1->Canvas(), std::move(dataFile)),
-      reportError_(std::move(reportError))
+      Image1(new ImageView(live.canvas, this)), session_(live.session), reportError_(std::move(reportError))
 {
     setWindowTitle(kCaption);
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -41,7 +42,8 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
 
     connect(Image1, &ImageView::MouseDown, this, &TForm1::Image1MouseDown);
     connect(Image1, &ImageView::MouseUp, this, &TForm1::Image1MouseUp);
-    connect(Image1, &ImageView::Resized, this, [this](int width, int height) { session_.Resize(width, height); });
+    connect(Image1, &ImageView::Resized, this,
+            [this](int width, int height) { Do({.kind = CommandKind::Size, .x = width, .y = height}); });
 
     setMinimumSize(kSmallestWidth, kSmallestHeight);
 
@@ -77,7 +79,7 @@ TForm1::TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidge
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
     setTabOrder(Button3, Edit1);
-    session_.Listen(*this);
+    listening_ = session_.Listen(*this);
     FormCreate();
     // Connected last: the layout's own text is not an edit.
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
@@ -102,30 +104,48 @@ void TForm1::PlaceControls()
 QString TForm1::DensityProblem() const { return densityNote_->isHidden() ? QString() : densityNote_->text(); }
 
 // Qt composes every widget's painting off-screen already: no flicker.
-void TForm1::FormCreate() { session_.FirstSetup(); }
+void TForm1::FormCreate()
+{
+    try {
+        session_.FirstSetup();
+    } catch (const SetupError& refusal) {
+        reportError_(std::string(refusal.what()) + kOpenAnother);
+    }
+}
 
-void TForm1::Button3Click() { session_.StartStop(); }
+void TForm1::Button3Click() { Do({.kind = CommandKind::StartStop}); }
 
-void TForm1::Timer1Timer() { session_.Tick(); }
+void TForm1::Timer1Timer() { Do({.kind = CommandKind::Tick}); }
 
-void TForm1::Edit1Change() { session_.EditDensity(Edit1->text().toStdString()); }
+void TForm1::Edit1Change() { Do({.kind = CommandKind::Density, .text = Edit1->text().toStdString()}); }
 
-void TForm1::StepWhileHalted() { session_.Step(); }
+void TForm1::Image1MouseDown(int x, int y) { Do({.kind = CommandKind::Press, .x = x, .y = y}); }
 
-void TForm1::Reload() { session_.Reload(); }
+void TForm1::Image1MouseUp(int x, int y) { Do({.kind = CommandKind::Release, .x = x, .y = y}); }
 
-void TForm1::OpenDataFile(const std::filesystem::path& dataFile) { session_.Open(dataFile); }
+bool TForm1::Do(const Command& command)
+{
+    try {
+        session_.Apply(command);
+        return true;
+    } catch (const DensityError& refusal) {
+        MarkRefusedDensity(refusal.what());
+    } catch (const SetupError& refusal) {
+        reportError_(std::string(refusal.what()) + kOpenAnother);
+    } catch (const std::runtime_error& refusal) {
+        reportError_(refusal.what());
+    }
+    return false;
+}
 
 void TForm1::SavePicture(const QString& path)
 {
-    const std::string failed = WritePngFile(Image1->Canvas().Image(), path);
-    if (!failed.empty())
-        reportError_("cannot write the picture '" + PrintableText(path.toStdString()) + "': " + failed);
+    try {
+        WritePngFile(Image1->Canvas().Image(), path);
+    } catch (const WriteError& failure) {
+        reportError_("cannot write the picture '" + PrintableText(path.toStdString()) + "': " + failure.what());
+    }
 }
-
-void TForm1::Image1MouseDown(int x, int y) { session_.Press(x, y); }
-
-void TForm1::Image1MouseUp(int x, int y) { session_.Release(x, y); }
 
 void TForm1::Redrawn() { Image1->update(); }
 
@@ -135,15 +155,8 @@ void TForm1::TimingChanged()
     if (session_.Running() != Timer1->isActive()) session_.Running() ? Timer1->start() : Timer1->stop();
 }
 
-void TForm1::SetupRefused(const std::string& message, SetupFault fault)
+void TForm1::MarkRefusedDensity(const std::string& message)
 {
-    if (fault == SetupFault::DataFile) {
-        reportError_(message +
-                     "\n\nOpen another data file (File, Open, or Ctrl+O), or start the program with "
-                     "--data FILE.");
-        return;
-    }
-    // Typing goes on undisturbed: the refusal is marked where it was typed.
     Edit1->setStyleSheet(QString::fromLatin1(kRefusedStyle));
     std::string note = message + "; the body keeps density ";
     AppendJsonNumber(note, session_.Simulation().settings.density);

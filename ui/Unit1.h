@@ -1,31 +1,30 @@
 #pragma once
 
-#include <filesystem>
-#include <functional>
 #include <string>
 
 #include <QWidget>
 
 #include "session/session.h"
+#include "ui/error_reporter.h"
 
 class ImageView;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+struct LiveSession;
 
-// Shows a refused setup's message to the person; tests put their own in.
-using ErrorReporter = std::function<void(const std::string& message)>;
-
-// The main window: the drawing area, "Start/Stop", the density box and the
-// timer that drives the simulation. Its handlers hand each event to the session,
-// whose rules act on it; the timer follows the session's run state.
+// The main window as its form designer named it: the drawing area Image1,
+// "Start/Stop" (Button3), the density box Edit1 with its Label1, and the timer
+// Timer1 that drives the simulation. Each handler turns its event into one
+// command for the session, through Do; the timer follows the run state.
 class TForm1 : public QWidget, private SessionListener {
     Q_OBJECT
 
 public:
-    // Lays out the window, then runs FormCreate: the first setup and frame.
-    TForm1(std::filesystem::path dataFile, ErrorReporter reportError, QWidget* parent = nullptr);
+    // Lays out the window over `live`'s picture, then runs FormCreate: the
+    // first setup and frame. `live` outlives the window.
+    TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent = nullptr);
 
     ImageView* Image1;
     QPushButton* Button3;
@@ -40,14 +39,10 @@ public:
     void Image1MouseUp(int x, int y);
     void Edit1Change();
 
-    // One step and clearing redraw, as a tick makes; only while halted.
-    void StepWhileHalted();
-    // A setup from the data file as it now is on disk, as a density edit makes.
-    void Reload();
-    // A setup from `dataFile`, which then serves every later setup. A file that
-    // is refused is reported and changes nothing: not the data file, not the
-    // body, not the run.
-    void OpenDataFile(const std::filesystem::path& dataFile);
+    // The window's one way into the session, for its handlers, menus and keys:
+    // applies `command` and shows what refused it, without stopping the
+    // person. Returns whether it was applied.
+    bool Do(const Command& command);
     // Writes the picture as it is to a PNG file; one that cannot be written is
     // reported and left as it was.
     void SavePicture(const QString& path);
@@ -80,15 +75,14 @@ protected:
 private:
     void Redrawn() override;
     void TimingChanged() override;
-    void SetupRefused(const std::string& message, SetupFault fault) override;
     void SetupDone() override;
+    // Typing goes on undisturbed: the refusal is marked where it was typed.
+    void MarkRefusedDensity(const std::string& message);
     // The controls keep their place by the drawing area's bottom-left corner.
     void PlaceControls();
 
-    Session session_;
+    Session& session_;
     ErrorReporter reportError_;
     QLabel* densityNote_;
+    Session::Listening listening_;
 };
-
-// The one main window, set by the program entry.
-extern TForm1* Form1;

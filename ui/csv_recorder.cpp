@@ -1,6 +1,7 @@
 #include "ui/csv_recorder.h"
 
 #include "session/csv.h"
+#include "ui/png_file.h"
 #include "ui/whole_lines.h"
 
 CsvRecorder::CsvRecorder(Session& session, ErrorReporter reportError)
@@ -8,31 +9,30 @@ CsvRecorder::CsvRecorder(Session& session, ErrorReporter reportError)
 {
 }
 
-CsvRecorder::~CsvRecorder() { session_.StopListening(*this); }
-
-bool CsvRecorder::Start(const QString& path, QString& problem)
+void CsvRecorder::Start(const QString& path)
 {
     file_.setFileName(path);
     // Unbuffered: every row reaches the file as it is written.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        problem = file_.errorString();
-        return false;
-    }
-    if (const std::string failed = AppendWholeLine(file_, CsvHeader()); !failed.empty()) {
-        problem = QString::fromStdString(failed);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        throw WriteError(file_.errorString().toStdString());
+    try {
+        AppendWholeLine(file_, CsvHeader());
+    } catch (const WriteError&) {
         file_.close();
-        return false;
+        throw;
     }
-    session_.Listen(*this);
-    return true;
+    listening_ = session_.Listen(*this);
 }
 
 void CsvRecorder::Stepped()
 {
-    const std::string failed = AppendWholeLine(file_, CsvRow(session_.Simulation()));
-    if (failed.empty()) return;
-    session_.StopListening(*this);
-    file_.close();
-    reportError_("the data file '" + file_.fileName().toStdString() + "' stopped at step " +
-                 std::to_string(session_.Simulation().steps) + ": " + failed + "; it holds every row up to there");
+    try {
+        AppendWholeLine(file_, CsvRow(session_.Simulation()));
+    } catch (const WriteError& failure) {
+        listening_.Stop();
+        file_.close();
+        reportError_("the data file '" + file_.fileName().toStdString() + "' stopped at step " +
+                     std::to_string(session_.Simulation().steps) + ": " + failure.what() +
+                     "; it holds every row up to there");
+    }
 }

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "session/session.h"
-#include "ui/Unit1.h"
+#include "ui/error_reporter.h"
 
 // Writes the run's data to a CSV file as it happens: the header at the start,
 // then one row per time step, each on disk as soon as it is written. A write
@@ -13,13 +13,12 @@
 class CsvRecorder : private SessionListener {
 public:
     CsvRecorder(Session& session, ErrorReporter reportError);
-    ~CsvRecorder() override;
     CsvRecorder(const CsvRecorder&) = delete;
     CsvRecorder& operator=(const CsvRecorder&) = delete;
 
-    // Empties the file at `path` and writes the header; false, with the reason
-    // in `problem`, when it cannot be written.
-    bool Start(const QString& path, QString& problem);
+    // Empties the file at `path` and writes the header; throws WriteError with
+    // the reason when it cannot be written.
+    void Start(const QString& path);
 
 private:
     void Stepped() override;
@@ -27,4 +26,5 @@ private:
     Session& session_;
     ErrorReporter reportError_;
     QFile file_;
+    Session::Listening listening_;
 };

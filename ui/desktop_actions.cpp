@@ -6,19 +6,9 @@
 #include <QActionGroup>
 #include <QLineEdit>
 
+#include "session/speed.h"
 #include "ui/Unit1.h"
 #include "ui/file_drop.h"
-
-QString DesktopActions::SpeedName(double speed)
-{
-    return speed < 1 ? QStringLiteral("1/%1").arg(qRound(1 / speed)) : QString::number(speed);
-}
-
-const std::vector<double>& DesktopActions::SpeedSteps()
-{
-    static const std::vector<double> steps{0.125, 0.25, 0.5, 1.0, 2.0, 4.0};
-    return steps;
-}
 
 DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
     : form_(form), choose_(std::move(choose)), speedGroup_(new QActionGroup(this))
@@ -31,27 +21,27 @@ DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
         form.addAction(made);
         return made;
     };
-    Session& session = form.CurrentSession();
+    const auto command = [this](Command made) { return [this, made] { form_.Do(made); }; };
     open = action(QStringLiteral("&Open…"), {QKeySequence::Open}, [this] {
         if (const QString path = choose_(FilePurpose::OpenDataFile); !path.isEmpty()) Open(path);
     });
-    reload = action(QStringLiteral("&Reload"), {Qt::CTRL | Qt::Key_R}, [this] { form_.Reload(); });
+    reload = action(QStringLiteral("&Reload"), {Qt::CTRL | Qt::Key_R}, command({.kind = CommandKind::Reload}));
     savePicture = action(QStringLiteral("&Save picture…"), {QKeySequence::Save}, [this] { SaveChosenPicture(); });
     startStop = action(QStringLiteral("&Start/Stop"), {}, [this] { form_.Button3Click(); });
-    pause = action(QStringLiteral("&Pause/Resume"), {Qt::Key_Space}, [&session] { session.Pause(); });
-    step = action(QStringLiteral("S&tep"), {Qt::CTRL | Qt::Key_Right}, [this] { form_.StepWhileHalted(); });
+    pause = action(QStringLiteral("&Pause/Resume"), {Qt::Key_Space}, command({.kind = CommandKind::Pause}));
+    step = action(QStringLiteral("S&tep"), {Qt::CTRL | Qt::Key_Right}, command({.kind = CommandKind::Step}));
     slower = action(QStringLiteral("S&lower"), {Qt::CTRL | Qt::Key_Minus}, [this] { ChangeSpeed(-1); });
     faster = action(QStringLiteral("&Faster"), {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
                     [this] { ChangeSpeed(+1); });
-    for (double speed : SpeedSteps()) {
-        QAction* choice =
-            action(SpeedName(speed) + QStringLiteral("×"), {}, [&session, speed] { session.SetSpeed(speed); });
+    for (double speed : kSpeedChoices) {
+        QAction* choice = action(QString::fromStdString(SpeedName(speed)) + QStringLiteral("×"), {},
+                                 command({.kind = CommandKind::Speed, .speed = speed}));
         choice->setCheckable(true);
         speedGroup_->addAction(choice);
         speeds.push_back(choice);
     }
     ShowSpeed();
-    session.Listen(*this);
+    listening_ = form.CurrentSession().Listen(*this);
 
     // The density box takes dropped text itself, so it is watched as well.
     auto* drop = new FileDrop([this](const QString& path) { Open(path); }, this);
@@ -60,13 +50,9 @@ DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
     form.Edit1->installEventFilter(drop);
 }
 
-DesktopActions::~DesktopActions() { form_.CurrentSession().StopListening(*this); }
-
 void DesktopActions::Open(const QString& path)
 {
-    const std::filesystem::path file = path.toStdString();
-    form_.OpenDataFile(file);
-    if (form_.DataFile() == file && opened) opened(path);
+    if (form_.Do({.kind = CommandKind::Open, .text = path.toStdString()}) && opened) opened(path);
 }
 
 void DesktopActions::SaveChosenPicture()
@@ -78,14 +64,13 @@ void DesktopActions::SaveChosenPicture()
 void DesktopActions::ChangeSpeed(int direction)
 {
     // To the next menu value, also from a speed between two of them.
-    const std::vector<double>& steps = SpeedSteps();
-    Session& session = form_.CurrentSession();
+    const double now = form_.CurrentSession().Speed();
     if (direction > 0) {
-        const auto faster = std::upper_bound(steps.begin(), steps.end(), session.Speed());
-        if (faster != steps.end()) session.SetSpeed(*faster);
+        const auto faster = std::upper_bound(kSpeedChoices.begin(), kSpeedChoices.end(), now);
+        if (faster != kSpeedChoices.end()) form_.Do({.kind = CommandKind::Speed, .speed = *faster});
     } else {
-        const auto notSlower = std::lower_bound(steps.begin(), steps.end(), session.Speed());
-        if (notSlower != steps.begin()) session.SetSpeed(*std::prev(notSlower));
+        const auto notSlower = std::lower_bound(kSpeedChoices.begin(), kSpeedChoices.end(), now);
+        if (notSlower != kSpeedChoices.begin()) form_.Do({.kind = CommandKind::Speed, .speed = *std::prev(notSlower)});
     }
 }
 
@@ -94,5 +79,5 @@ void DesktopActions::TimingChanged() { ShowSpeed(); }
 void DesktopActions::ShowSpeed()
 {
     const double speed = form_.CurrentSession().Speed();
-    for (std::size_t i = 0; i < speeds.size(); ++i) speeds[i]->setChecked(SpeedSteps()[i] == speed);
+    for (std::size_t i = 0; i < speeds.size(); ++i) speeds[i]->setChecked(kSpeedChoices[i] == speed);
 }

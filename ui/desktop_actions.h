@@ -23,7 +23,6 @@ class TForm1;
 class DesktopActions : public QObject, private SessionListener {
 public:
     DesktopActions(TForm1& form, FileChooser choose);
-    ~DesktopActions() override;
 
     // Opens `path` as Ctrl+O does, and tells `opened` when it was not refused.
     void Open(const QString& path);
@@ -37,13 +36,8 @@ public:
     QAction* step;
     QAction* slower;
     QAction* faster;
-    // 1/8 to 4, checked at the session's speed.
+    // One for each of kSpeedChoices, checked at the session's speed.
     std::vector<QAction*> speeds;
-
-    // The speed menu's values, slowest first.
-    static const std::vector<double>& SpeedSteps();
-    // "1/8" to "4", as the menu and the status bar show a speed.
-    static QString SpeedName(double speed);
 
 private:
     void SaveChosenPicture();
@@ -54,4 +48,5 @@ private:
     TForm1& form_;
     FileChooser choose_;
     QActionGroup* speedGroup_;
+    Session::Listening listening_;
 };

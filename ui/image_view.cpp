@@ -15,9 +15,9 @@ QPoint PixelOf(const QMouseEvent* event)
 
 }  // namespace
 
-ImageView::ImageView(int width, int height, QWidget* parent) : QWidget(parent), canvas_(width, height)
+ImageView::ImageView(const ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas)
 {
-    resize(width, height);
+    resize(canvas.Width(), canvas.Height());
     // The picture covers the whole area: nothing behind it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A press here takes the keys back from the density box, so that the

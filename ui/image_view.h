@@ -12,9 +12,9 @@ class ImageView : public QWidget {
     Q_OBJECT
 
 public:
-    ImageView(int width, int height, QWidget* parent);
+    ImageView(const ImageCanvas& canvas, QWidget* parent);
 
-    ImageCanvas& Canvas() { return canvas_; }
+    const ImageCanvas& Canvas() const { return canvas_; }
 
 signals:
     void MouseDown(int x, int y);
@@ -29,5 +29,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    ImageCanvas canvas_;
+    const ImageCanvas& canvas_;
 };

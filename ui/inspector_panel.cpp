@@ -48,10 +48,8 @@ InspectorPanel::InspectorPanel(Session& session, QWidget* parent) : QWidget(pare
             [this] { QApplication::clipboard()->setText(QString::fromStdString(session_.StateJson())); });
     grid->addWidget(copy, row++, 0, 1, 2, Qt::AlignLeft);
     grid->setRowStretch(row, 1);
-    session_.Listen(*this);
+    listening_ = session_.Listen(*this);
 }
-
-InspectorPanel::~InspectorPanel() { session_.StopListening(*this); }
 
 QString InspectorPanel::Shown(const QString& name) const
 {

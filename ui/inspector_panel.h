@@ -15,7 +15,6 @@ class QLabel;
 class InspectorPanel : public QWidget, private SessionListener {
 public:
     InspectorPanel(Session& session, QWidget* parent);
-    ~InspectorPanel() override;
 
     // The value shown in the row named `name`, as shown; empty if none.
     QString Shown(const QString& name) const;
@@ -29,4 +28,5 @@ private:
 
     Session& session_;
     std::vector<std::pair<QString, QLabel*>> rows_;
+    Session::Listening listening_;
 };

@@ -16,9 +16,11 @@
 
 #include "session/csv.h"
 #include "session/quantities.h"
-#include "ui/Unit1.h"
+#include "session/speed.h"
 #include "sim/setup_error.h"
+#include "ui/Unit1.h"
 #include "ui/inspector_panel.h"
+#include "ui/live_session.h"
 #include "ui/png_file.h"
 #include "ui/plots_panel.h"
 
@@ -29,10 +31,10 @@ const QString kSettingsName = QStringLiteral("rigid-body");
 
 }  // namespace
 
-MainWindow::MainWindow(std::filesystem::path dataFile, FileChooser choose, QWidget* parent)
+MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
     : QMainWindow(parent),
       form_(new TForm1(
-          std::move(dataFile), [this](const std::string& message) { TForm1::ShowMessageBox(this, message); }, this)),
+          live, [this](const std::string& message) { TForm1::ShowMessageBox(this, message); }, this)),
       actions_(std::make_unique<DesktopActions>(*form_, choose)), choose_(std::move(choose)),
       runState_(new QLabel(this)), time_(new QLabel(this)), speed_(new QLabel(this)), dataFile_(new QLabel(this))
 {
@@ -43,20 +45,11 @@ MainWindow::MainWindow(std::filesystem::path dataFile, FileChooser choose, QWidg
     BuildMenus();
     for (QLabel* label : {runState_, time_, speed_}) statusBar()->addWidget(label);
     statusBar()->addPermanentWidget(dataFile_);
-    form_->CurrentSession().Listen(*this);
+    listening_ = form_->CurrentSession().Listen(*this);
     ShowStatus();
     // The drawing area opens at its classic size, menu and status bar around it.
     resize(sizeHint());
     move(89, 143);
-}
-
-MainWindow::~MainWindow()
-{
-    form_->CurrentSession().StopListening(*this);
-    // The panels listen to the form's session: they go first, not in the
-    // order Qt would delete the children, which is the form's first.
-    delete inspectorDock_;
-    delete plotsDock_;
 }
 
 void MainWindow::BuildPanels()
@@ -125,13 +118,12 @@ void MainWindow::BuildMenus()
     inspectorDock_->toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_I);
     plotsDock_->toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_G);
     view->addSeparator();
-    Session& session = form_->CurrentSession();
-    for (Overlay overlay : kEveryOverlay) {
-        static const char* const kTitles[] = {"&Centre of mass",   "&Velocity", "&Force",
-                                              "&Angular velocity", "&Trail",    "Body a&xes"};
-        QAction* toggle = view->addAction(QString::fromLatin1(kTitles[static_cast<int>(overlay)]));
+    for (const OverlayEntry& entry : kOverlayTable) {
+        QAction* toggle = view->addAction(QString::fromUtf8(entry.title.data(), std::ssize(entry.title)));
         toggle->setCheckable(true);
-        connect(toggle, &QAction::triggered, this, [&session, overlay](bool on) { session.SetOverlay(overlay, on); });
+        const Overlay overlay = entry.overlay;
+        connect(toggle, &QAction::triggered, this,
+                [this, overlay](bool on) { form_->Do({.kind = CommandKind::View, .overlay = overlay, .on = on}); });
         overlayActions_.push_back(toggle);
     }
 
@@ -180,31 +172,19 @@ QString MainWindow::KeysHelp() const
         QStringLiteral("mass per unit area; every change stops the run and rebuilds the body; a refused "
                        "text is marked and the body keeps its density"));
     QString legend;
-    auto overlay = [&legend](Color color, const QString& name, const QString& what) {
+    for (const OverlayEntry& entry : kOverlayTable) {
         const QString swatch = QStringLiteral("#%1%2%3")
-                                   .arg(color & 0xFF, 2, 16, QLatin1Char('0'))
-                                   .arg((color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-                                   .arg((color >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
-        legend += QStringLiteral("<tr><td><b><font color=\"%1\">&#9632;</font> %2</b></td><td>%3</td></tr>")
-                      .arg(swatch, name, what);
-    };
-    overlay(kComColor, QStringLiteral("Centre of mass"),
-            QStringLiteral("a cross %1 pixels to each side").arg(kComCrossHalfWidth));
-    overlay(kVelocityColor, QStringLiteral("Velocity"),
-            QStringLiteral("an arrow of %1 pixels per unit of velocity").arg(kVelocityPixelsPerUnit));
-    overlay(kForceColor, QStringLiteral("Force"),
-            QStringLiteral("an arrow of %1 pixel per unit of force, as a push draws it").arg(kForcePixelsPerUnit));
-    overlay(kOmegaColor, QStringLiteral("Angular velocity"),
-            QStringLiteral("an arc of radius %1 pixels, counter-clockwise for a positive ω<sub>z</sub>, sweeping "
-                           "%2 radians per radian per time unit (at most %3)")
-                .arg(kOmegaRadius)
-                .arg(kOmegaSweepPerUnit)
-                .arg(kOmegaLargestSweep));
-    overlay(kTrailColor, QStringLiteral("Trail"),
-            QStringLiteral("the centre of mass's path since the last setup, the last %1 steps").arg(kTrailLength));
-    overlay(kAxesColor, QStringLiteral("Body axes"),
-            QStringLiteral("the body's own x and y axes, %1 pixels to each side, head on the positive end")
-                .arg(kAxisHalfLength));
+                                   .arg(entry.color & 0xFF, 2, 16, QLatin1Char('0'))
+                                   .arg((entry.color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+                                   .arg((entry.color >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
+        QString what = QString::fromUtf8(entry.legend.data(), std::ssize(entry.legend)).toHtmlEscaped();
+        for (double number : entry.legendNumbers)
+            if (what.contains(QLatin1Char('%'))) what = what.arg(number);
+        legend +=
+            QStringLiteral("<tr><td><b><font color=\"%1\">&#9632;</font> %2</b></td><td>%3</td></tr>")
+                .arg(swatch, QString::fromUtf8(entry.title.data(), std::ssize(entry.title)).remove(QLatin1Char('&')),
+                     what);
+    }
     return QStringLiteral(
                "<table cellspacing=\"6\">%1</table><p><b>Overlays</b> (View menu)</p>"
                "<table cellspacing=\"6\">%2</table>")
@@ -224,13 +204,14 @@ void MainWindow::RestoreSettings()
     restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
     restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
     bool valid = false;
-    Session& session = form_->CurrentSession();
     const double speed = settings.value(QStringLiteral("speed"), 1.0).toDouble(&valid);
-    if (valid) session.SetSpeed(speed);
+    if (valid) form_->Do({.kind = CommandKind::Speed, .speed = speed});
     for (const QString& name : settings.value(QStringLiteral("overlays")).toStringList())
-        if (const auto overlay = OverlayNamed(name.toStdString())) session.SetOverlay(*overlay, true);
-    for (Overlay overlay : kEveryOverlay)
-        overlayActions_[static_cast<std::size_t>(overlay)]->setChecked(IsShown(session.ShownOverlays(), overlay));
+        if (const auto overlay = OverlayNamed(name.toStdString()))
+            form_->Do({.kind = CommandKind::View, .overlay = *overlay, .on = true});
+    for (const OverlayEntry& entry : kOverlayTable)
+        overlayActions_[static_cast<std::size_t>(entry.overlay)]->setChecked(
+            IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay));
     recentFiles_ = settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kMostRecentFiles);
     FillRecentMenu();
 }
@@ -243,10 +224,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     settings.setValue(QStringLiteral("speed"), form_->CurrentSession().Speed());
     settings.setValue(QStringLiteral("recentFiles"), recentFiles_);
     QStringList overlays;
-    for (Overlay overlay : kEveryOverlay)
-        if (IsShown(form_->CurrentSession().ShownOverlays(), overlay))
-            overlays << QString::fromUtf8(OverlayName(overlay).data(),
-                                          static_cast<qsizetype>(OverlayName(overlay).size()));
+    for (const OverlayEntry& entry : kOverlayTable)
+        if (IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay))
+            overlays << QString::fromUtf8(entry.word.data(), std::ssize(entry.word));
     settings.setValue(QStringLiteral("overlays"), overlays);
     event->accept();
 }
@@ -277,7 +257,7 @@ void MainWindow::ShowStatus()
                        : steps == 0      ? QStringLiteral("At rest")
                                          : QStringLiteral("Paused"));
     time_->setText(QStringLiteral("t = %1 (%2 steps)").arg(SimulatedTime(steps), 0, 'f', 1).arg(steps));
-    speed_->setText(QStringLiteral("speed %1×").arg(DesktopActions::SpeedName(session.Speed())));
+    speed_->setText(QStringLiteral("speed %1×").arg(QString::fromStdString(SpeedName(session.Speed()))));
     const QString path = QString::fromStdString(session.DataFile().string());
     dataFile_->setText(QFileInfo(path).fileName());
     dataFile_->setToolTip(path);
@@ -297,7 +277,10 @@ void MainWindow::ExportData(const QString& path)
     for (const std::string& row : rowsSinceSetup_) text += row + '\n';
     // Written aside, every write checked, then moved over the file: a failed
     // export leaves an older file whole.
-    const std::string failed = WriteFileAside(path.toStdString(), text);
-    if (failed.empty()) return;
-    TForm1::ShowMessageBox(this, "cannot write the data '" + PrintableText(path.toStdString()) + "': " + failed);
+    try {
+        WriteFileAside(path.toStdString(), text);
+    } catch (const WriteError& failure) {
+        TForm1::ShowMessageBox(this,
+                               "cannot write the data '" + PrintableText(path.toStdString()) + "': " + failure.what());
+    }
 }

@@ -17,6 +17,7 @@ class QDockWidget;
 class QLabel;
 class QMenu;
 class TForm1;
+struct LiveSession;
 
 // The program's window: the form (drawing area and controls) in the middle,
 // a menu bar that shows every command with its key, and a status bar with the
@@ -25,8 +26,8 @@ class MainWindow : public QMainWindow, private SessionListener {
     Q_OBJECT
 
 public:
-    MainWindow(std::filesystem::path dataFile, FileChooser choose, QWidget* parent = nullptr);
-    ~MainWindow() override;
+    // Shows `live`, which outlives the window.
+    MainWindow(LiveSession& live, FileChooser choose, QWidget* parent = nullptr);
 
     TForm1& Form() { return *form_; }
     DesktopActions& Actions() { return *actions_; }
@@ -34,7 +35,7 @@ public:
     QDockWidget* PlotsDock() const { return plotsDock_; }
     InspectorPanel& Inspector() const { return *inspector_; }
     PlotsPanel& Plots() const { return *plots_; }
-    // The View menu's overlay entries, one per overlay, in kEveryOverlay's order.
+    // The View menu's overlay entries, one per overlay, in kOverlayTable's order.
     const std::vector<QAction*>& OverlayActions() const { return overlayActions_; }
     // Writes the data of every step since the last setup as CSV to `path`;
     // one that cannot be written is reported and left as it was.
@@ -79,4 +80,5 @@ private:
     QLabel* time_;
     QLabel* speed_;
     QLabel* dataFile_;
+    Session::Listening listening_;
 };

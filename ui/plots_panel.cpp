@@ -63,10 +63,8 @@ PlotsPanel::PlotsPanel(Session& session, QWidget* parent) : QWidget(parent), ses
         view->setMinimumSize(360, 110);
         layout->addWidget(view);
     }
-    session_.Listen(*this);
+    listening_ = session_.Listen(*this);
 }
-
-PlotsPanel::~PlotsPanel() { session_.StopListening(*this); }
 
 QList<QPointF> PlotsPanel::Points(const QString& line) const
 {

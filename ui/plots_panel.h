@@ -23,7 +23,6 @@ public:
     static constexpr int kMostPoints = 10000;
 
     PlotsPanel(Session& session, QWidget* parent);
-    ~PlotsPanel() override;
 
     // The points a graph line holds now, by its name.
     QList<QPointF> Points(const QString& line) const;
@@ -46,4 +45,5 @@ private:
 
     Session& session_;
     std::vector<Line> lines_;
+    Session::Listening listening_;
 };

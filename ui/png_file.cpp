@@ -17,7 +17,7 @@
 
 namespace {
 
-std::string Reason(int error) { return std::generic_category().message(error); }
+[[noreturn]] void Refuse(int error) { throw WriteError(std::generic_category().message(error)); }
 
 // The file a path ends at, links followed, so that writing over a link
 // replaces what it points to, not the link; the path itself when nothing is
@@ -45,55 +45,54 @@ int CreateAside(const std::string& path, std::string& aside)
 
 }  // namespace
 
-std::string WriteFileAside(const std::string& requested, std::string_view bytes, WriteCall write)
+void WriteFileAside(const std::string& requested, std::string_view bytes, WriteCall write)
 {
     if (write == nullptr) write = &::write;
     const std::string path = Resolved(requested);
     struct stat existing {};
     const bool replacing = ::stat(path.c_str(), &existing) == 0;
     if (replacing && !S_ISREG(existing.st_mode))
-        return "it is not a regular file (a folder, a device or a pipe is never written over)";
+        throw WriteError("it is not a regular file (a folder, a device or a pipe is never written over)");
 
     std::string aside;
     const int descriptor = CreateAside(path, aside);
-    if (descriptor < 0) return Reason(errno);
+    if (descriptor < 0) Refuse(errno);
     auto abandon = [&](int error) {
         ::close(descriptor);
         ::unlink(aside.c_str());
-        return Reason(error);
+        Refuse(error);
     };
     // A picture written over keeps the permissions the person gave it.
-    if (replacing && ::fchmod(descriptor, existing.st_mode & 07777) != 0) return abandon(errno);
+    if (replacing && ::fchmod(descriptor, existing.st_mode & 07777) != 0) abandon(errno);
     for (std::size_t done = 0; done < bytes.size();) {
         const ssize_t written = write(descriptor, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR) continue;
-        if (written < 0) return abandon(errno);
+        if (written < 0) abandon(errno);
         // No progress and no error: the disk takes nothing more.
-        if (written == 0) return abandon(ENOSPC);
+        if (written == 0) abandon(ENOSPC);
         done += static_cast<std::size_t>(written);
     }
     // Some file systems report a full disk or a lost device only here.
-    if (::fsync(descriptor) != 0) return abandon(errno);
+    if (::fsync(descriptor) != 0) abandon(errno);
     if (::close(descriptor) != 0) {
         const int error = errno;
         ::unlink(aside.c_str());
-        return Reason(error);
+        Refuse(error);
     }
     if (::rename(aside.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(aside.c_str());
-        return Reason(error);
+        Refuse(error);
     }
-    return {};
 }
 
-std::string WritePngFile(const QImage& image, const QString& path)
+void WritePngFile(const QImage& image, const QString& path)
 {
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) return "the picture could not be encoded as PNG: " + writer.errorString().toStdString();
-    return WriteFileAside(path.toStdString(),
-                          std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
+    if (!writer.write(image))
+        throw WriteError("the picture could not be encoded as PNG: " + writer.errorString().toStdString());
+    WriteFileAside(path.toStdString(), std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
 }

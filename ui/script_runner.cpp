@@ -1,12 +1,12 @@
 #include "ui/script_runner.h"
 
+#include <ostream>
+
 #include "session/replay.h"
-#include "session/session.h"
-#include "ui/Unit1.h"
-#include "ui/csv_recorder.h"
-#include "ui/image_canvas.h"
-#include "ui/png_file.h"
 #include "sim/setup_error.h"
+#include "ui/csv_recorder.h"
+#include "ui/live_session.h"
+#include "ui/png_file.h"
 
 namespace {
 
@@ -14,9 +14,9 @@ namespace {
 class PngWriter : public PictureWriter {
 public:
     explicit PngWriter(const ImageCanvas& canvas) : canvas_(canvas) {}
-    std::string WritePicture(const std::filesystem::path& path) override
+    void WritePicture(const std::filesystem::path& path) override
     {
-        return WritePngFile(canvas_.Image(), QString::fromStdString(path.string()));
+        WritePngFile(canvas_.Image(), QString::fromStdString(path.string()));
     }
 
 private:
@@ -25,22 +25,23 @@ private:
 
 }  // namespace
 
-int RunScript(const std::vector<ScriptCommand>& commands, const std::filesystem::path& dataFile,
-              const QString& framesFolder, std::ostream& out, std::ostream& err, const QString& csvFile)
+int RunScript(const std::vector<Command>& commands, const std::filesystem::path& dataFile, const QString& framesFolder,
+              std::ostream& out, std::ostream& err, const QString& csvFile)
 {
-    ImageCanvas canvas(TForm1::kClientWidth, TForm1::kClientHeight);
-    Session session(canvas, dataFile);
-    PngWriter pictures(canvas);
-    bool csvFailed = false;
-    CsvRecorder csv(session, [&](const std::string& message) {
-        err << "error: " << message << '\n';
-        csvFailed = true;
-    });
-    if (QString problem; !csvFile.isEmpty() && !csv.Start(csvFile, problem)) {
-        err << "rigid-body: cannot write the data '" << PrintableText(csvFile.toStdString())
-            << "': " << problem.toStdString() << '\n';
-        return 2;
+    LiveSession live(dataFile);
+    PngWriter pictures(live.canvas);
+    Replay replay(live.session, out, err, &pictures, framesFolder.toStdString());
+    CsvRecorder csv(live.session, [&replay](const std::string& message) { replay.Fail(message); });
+    if (!csvFile.isEmpty()) {
+        try {
+            csv.Start(csvFile);
+        } catch (const WriteError& failure) {
+            err << "rigid-body: cannot write the data '" << PrintableText(csvFile.toStdString())
+                << "': " << failure.what() << '\n';
+            return 2;
+        }
     }
-    const int code = ReplayScript(session, commands, out, err, &pictures, framesFolder.toStdString());
-    return code == 0 && csvFailed ? 1 : code;
+    replay.Start();
+    for (const Command& command : commands) replay.Run(command);
+    return replay.ExitCode();
 }

@@ -13,8 +13,6 @@ SessionRecorder::SessionRecorder(Session& session, ErrorReporter reportError)
 {
 }
 
-SessionRecorder::~SessionRecorder() { session_.StopListening(*this); }
-
 namespace {
 
 // A comment naming the data file the session began on, which the replay must
@@ -31,50 +29,41 @@ std::string Header(const std::filesystem::path& dataFile)
 
 }  // namespace
 
-bool SessionRecorder::Start(const QString& path, QString& problem)
+void SessionRecorder::Start(const QString& path)
 {
     file_.setFileName(path);
     // A file is started aside and moved into place, so that a full disk
     // leaves an earlier recording whole; a pipe or a device is written as is.
     const QFileInfo target(path);
     const bool plainFile = !target.exists() || target.isFile();
-    if (plainFile) {
-        if (const std::string failed = WriteFileAside(path.toStdString(), Header(session_.DataFile()) + '\n');
-            !failed.empty()) {
-            problem = QString::fromStdString(failed);
-            return false;
-        }
-    }
+    if (plainFile) WriteFileAside(path.toStdString(), Header(session_.DataFile()) + '\n');
     // Unbuffered: every line reaches the file as it is written.
     if (!file_.open(QIODevice::WriteOnly | (plainFile ? QIODevice::Append : QIODevice::Truncate) |
-                    QIODevice::Unbuffered)) {
-        problem = file_.errorString();
-        return false;
+                    QIODevice::Unbuffered))
+        throw WriteError(file_.errorString().toStdString());
+    if (!plainFile) {
+        try {
+            AppendWholeLine(file_, Header(session_.DataFile()));
+        } catch (const WriteError&) {
+            file_.close();
+            throw;
+        }
     }
-    if (const std::string failed = plainFile ? std::string() : AppendWholeLine(file_, Header(session_.DataFile()));
-        !failed.empty()) {
-        problem = QString::fromStdString(failed);
-        file_.close();
-        return false;
-    }
-    session_.Listen(*this);
-    EventReached(ScriptCommand::Event(ScriptCommand::Kind::Size, session_.Width(), session_.Height()));
-    return true;
+    listening_ = session_.Listen(*this);
+    Applying({.kind = CommandKind::Size, .x = session_.Width(), .y = session_.Height()});
 }
 
-void SessionRecorder::EventReached(const ScriptCommand& command)
+void SessionRecorder::Applying(const Command& command)
 {
-    const bool resize = command.kind == ScriptCommand::Kind::Size;
+    const bool resize = command.kind == CommandKind::Size;
     if (resize && QSize(command.x, command.y) == replayedSize_) return;
-    std::string line;
     try {
-        line = ScriptLine(command);
+        AppendWholeLine(file_, ScriptLine(command));
     } catch (const UnwritableCommand& error) {
         Stop(std::string(error.what()) + ", which a script line cannot hold");
         return;
-    }
-    if (const std::string failed = AppendWholeLine(file_, line); !failed.empty()) {
-        Stop(failed);
+    } catch (const WriteError& failure) {
+        Stop(failure.what());
         return;
     }
     if (resize) replayedSize_ = QSize(command.x, command.y);
@@ -85,5 +74,5 @@ void SessionRecorder::Stop(const std::string& why)
     reportError_("recording to '" + file_.fileName().toStdString() + "' stopped: " + why +
                  "; the file holds the session up to here");
     file_.close();
-    session_.StopListening(*this);
+    listening_.Stop();
 }

@@ -4,24 +4,23 @@
 #include <QSize>
 
 #include "session/session.h"
-#include "ui/Unit1.h"
+#include "ui/error_reporter.h"
 
-// Writes every event that reaches the session to a file, as the
-// script that replays the session to the same state: one line per event, in
-// the file as soon as the event reaches the window. A replay opens its drawing
-// area at the default size, so the file starts with the area's size when it
-// differs, and a resize to the size the replay already has is left out.
+// Writes every command applied to the session to a file, as the script that
+// replays the session to the same state: one line per command, in the file as
+// soon as it is applied. A replay opens its drawing area at the default size,
+// so the file starts with the area's size when it differs, and a resize to the
+// size the replay already has is left out.
 class SessionRecorder : private SessionListener {
 public:
     SessionRecorder(Session& session, ErrorReporter reportError);
-    ~SessionRecorder() override;
 
-    // Empties the file at `path` and starts recording into it; false, with the
-    // reason in `problem`, when it cannot be written.
-    bool Start(const QString& path, QString& problem);
+    // Empties the file at `path` and starts recording into it; throws
+    // WriteError with the reason when it cannot be written.
+    void Start(const QString& path);
 
 private:
-    void EventReached(const ScriptCommand& command) override;
+    void Applying(const Command& command) override;
     // Reports why, and lets the session go on unrecorded: the file keeps every
     // whole line written so far.
     void Stop(const std::string& why);
@@ -29,5 +28,6 @@ private:
     Session& session_;
     ErrorReporter reportError_;
     QFile file_;
-    QSize replayedSize_{TForm1::kClientWidth, TForm1::kClientHeight};
+    QSize replayedSize_{Session::kStartWidth, Session::kStartHeight};
+    Session::Listening listening_;
 };

@@ -2,12 +2,14 @@
 
 #include <QFile>
 
-std::string AppendWholeLine(QFile& file, const std::string& line)
+#include "ui/png_file.h"
+
+void AppendWholeLine(QFile& file, const std::string& line)
 {
     const std::string withBreak = line + '\n';
     const qint64 end = file.pos();
     const qint64 written = file.write(withBreak.data(), static_cast<qint64>(withBreak.size()));
-    if (written == static_cast<qint64>(withBreak.size())) return {};
+    if (written == static_cast<qint64>(withBreak.size())) return;
     // Taken before the resize below, whose own failure (a device such as
     // /dev/full cannot be cut) would replace the write's reason. A write cut
     // short by a full disk or a size limit comes with no reason of its own.
@@ -16,5 +18,5 @@ std::string AppendWholeLine(QFile& file, const std::string& line)
                              : "the file took only " + std::to_string(written) + " of the " +
                                    std::to_string(withBreak.size()) + " bytes of a line (is the disk full?)";
     file.resize(end);
-    return reason;
+    throw WriteError(reason);
 }

@@ -14,6 +14,7 @@
 
 #include "session/quantities.h"
 #include "session/session.h"
+#include "session/state_path.h"
 #include "tests/session/recording_canvas.h"
 #include "tests/test_files.h"
 
@@ -28,22 +29,6 @@ double ReadNumber(std::string_view text)
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     EXPECT_EQ(error, std::errc()) << text;
     return value;
-}
-
-// The numbers of one key of the state line: one, or the members of an array.
-std::vector<double> StateNumbers(const std::string& state, const std::string& key)
-{
-    std::size_t at = state.find("\"" + key + "\":");
-    EXPECT_NE(at, std::string::npos) << key;
-    at += key.size() + 3;
-    if (state[at] != '[') return {ReadNumber(std::string_view(state).substr(at))};
-    std::vector<double> numbers;
-    do {
-        ++at;
-        numbers.push_back(ReadNumber(std::string_view(state).substr(at)));
-        at = state.find_first_of(",]", at);
-    } while (state[at] == ',');
-    return numbers;
 }
 
 std::vector<double> RowNumbers(const std::string& row)
@@ -71,7 +56,7 @@ TEST(Csv, RowsAreTheStateLineToTheBit)
     RecordingCanvas canvas(879, 552);
     Session session(canvas, data.path());
     session.FirstSetup();
-    session.StartStop();
+    session.Apply({.kind = CommandKind::StartStop});
 
     const std::string header = CsvHeader();
     EXPECT_EQ(header,
@@ -89,36 +74,35 @@ TEST(Csv, RowsAreTheStateLineToTheBit)
         const double scale = simulation.settings.scale;
         const int x = static_cast<int>(scale * (centre.x + simulation.body.position.x));
         const int y = static_cast<int>(session.Height() - scale * (centre.y + simulation.body.position.y));
-        session.Press(x, y);
-        session.Release(x + static_cast<int>(random() % 81) - 40, y + static_cast<int>(random() % 81) - 40);
+        session.Apply({.kind = CommandKind::Press, .x = x, .y = y});
+        session.Apply({.kind = CommandKind::Release,
+                       .x = x + static_cast<int>(random() % 81) - 40,
+                       .y = y + static_cast<int>(random() % 81) - 40});
 
         for (int tick = 0; tick < 25; ++tick) {
-            session.Tick();
+            session.Apply({.kind = CommandKind::Tick});
             const std::string row = CsvRow(session.Simulation());
             const std::string state = session.StateJson();
             const std::vector<double> values = RowNumbers(row);
             ASSERT_EQ(values.size(), columns) << row;
 
-            const std::vector<double> position = StateNumbers(state, "position");
-            const std::vector<double> velocity = StateNumbers(state, "linearVelocity");
-            const std::vector<double> energy = StateNumbers(state, "kineticEnergy");
-            const std::vector<double> force = StateNumbers(state, "force");
-            const std::vector<double> q = StateNumbers(state, "orientation");
-            const Quaternion orientation{q[0], q[1], q[2], q[3]};
-            const double expected[] = {StateNumbers(state, "steps")[0],
-                                       StateNumbers(state, "time")[0],
-                                       position[0],
-                                       position[1],
-                                       velocity[0],
-                                       velocity[1],
-                                       StateNumbers(state, "angularVelocity")[2],
+            const auto value = [&state](std::string_view path) { return StateValue(state, path); };
+            const Quaternion orientation{value("orientation[0]"), value("orientation[1]"), value("orientation[2]"),
+                                         value("orientation[3]")};
+            const double expected[] = {value("steps"),
+                                       value("time"),
+                                       value("position[0]"),
+                                       value("position[1]"),
+                                       value("linearVelocity[0]"),
+                                       value("linearVelocity[1]"),
+                                       value("angularVelocity[2]"),
                                        AngleAboutZ(orientation),
-                                       energy[0],
-                                       energy[1],
-                                       energy[2],
-                                       force[0],
-                                       force[1],
-                                       StateNumbers(state, "torque")[2],
+                                       value("kineticEnergy[0]"),
+                                       value("kineticEnergy[1]"),
+                                       value("kineticEnergy[2]"),
+                                       value("force[0]"),
+                                       value("force[1]"),
+                                       value("torque[2]"),
                                        Length(orientation)};
             for (std::size_t i = 0; i < columns; ++i)
                 ASSERT_EQ(Bits(values[i]), Bits(expected[i])) << "column " << i << " of " << row << "\n" << state;

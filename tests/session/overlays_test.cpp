@@ -75,7 +75,7 @@ TEST(DrawOverlays, EachOverlayDrawsItsOwnShapeInItsColour)
         // A point without a pixel breaks the path.
         {Overlay::Trail, Join({Pen(kTrailColor), {"move 400 312", "line 404 312", "move 408 308"}, black})},
     };
-    for (const Row& row : table) EXPECT_EQ(Drawn(Moving(), row.overlay, trail), row.calls) << OverlayName(row.overlay);
+    for (const Row& row : table) EXPECT_EQ(Drawn(Moving(), row.overlay, trail), row.calls) << EntryOf(row.overlay).word;
 
     // ω.z = 0.5 sweeps one radian counter-clockwise from the +x side, in six
     // chords, the head on the last; a negative ω.z mirrors it below.
@@ -101,8 +101,8 @@ TEST(DrawOverlays, NothingShownDrawsNothingAndNoStateBreaksIt)
     // A body at rest, unturned, shows where it is and its axes, and no arrow
     // nor arc.
     Overlays all;
-    for (Overlay overlay : kEveryOverlay) SetShown(all, overlay, true);
-    for (Overlay overlay : kEveryOverlay) EXPECT_TRUE(IsShown(all, overlay));
+    for (const OverlayEntry& entry : kOverlayTable) SetShown(all, entry.overlay, true);
+    for (const OverlayEntry& entry : kOverlayTable) EXPECT_TRUE(IsShown(all, entry.overlay));
     SimulationContext rest;
     rest.body.position = {100, 60, 0};
     DrawOverlays(canvas, rest, all, Trail{});
@@ -127,7 +127,9 @@ TEST(DrawOverlays, NothingShownDrawsNothingAndNoStateBreaksIt)
         wild.body.linearVelocity = {bad, 1, 0};
         wild.body.force = {-bad, 0, 0};
         wild.body.angularVelocity.z = std::isfinite(bad) ? 0.0 : bad;
-        const Overlays moving = {.velocity = true, .force = true, .omega = true, .trail = true};
+        Overlays moving;
+        for (Overlay overlay : {Overlay::Velocity, Overlay::Force, Overlay::Omega, Overlay::Trail})
+            SetShown(moving, overlay, true);
         for (const auto& [simulation, shown] : {std::pair{broken, all}, std::pair{wild, moving}}) {
             RecordingCanvas drawn(879, 552);
             DrawOverlays(drawn, simulation, shown, Trail{{Vector3{bad, 0, 0}}});

@@ -10,7 +10,7 @@
 
 namespace {
 
-using Kind = ScriptCommand::Kind;
+using Kind = CommandKind;
 
 // A pipe whose far end a thread fills with `text`, a little at a time, and
 // then closes: the script arrives as it would from another program.

@@ -6,7 +6,7 @@
 
 namespace {
 
-using Kind = ScriptCommand::Kind;
+using Kind = CommandKind;
 
 std::string UsageError(std::string_view script)
 {

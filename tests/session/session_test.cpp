@@ -1,83 +1,260 @@
 #include "session/session.h"
 
 #include <algorithm>
+#include <fstream>
+#include <functional>
 #include <random>
 
 #include <gtest/gtest.h>
 
 #include "session/quantities.h"
 #include "session/script_line.h"
-#include "tests/session/recording_canvas.h"
-#include "tests/test_files.h"
+#include "tests/session/scripted_session.h"
 
 namespace {
 
-// Two particles about (100, 60): particle 0's centre on pixel (440, 292).
-constexpr const char* kTwoParticles = "2  110 65  90 55";
-
 struct Heard : SessionListener {
-    void EventReached(const ScriptCommand& command) override { lines.push_back(ScriptLine(command)); }
+    void Applying(const Command& command) override { lines.push_back(ScriptLine(command)); }
+    void Stepped() override { ++steps; }
     void TimingChanged() override { ++timings; }
-    void SetupRefused(const std::string& message, SetupFault fault) override { refusals.push_back({message, fault}); }
 
     std::vector<std::string> lines;
+    int steps = 0;
     int timings = 0;
-    std::vector<std::pair<std::string, SetupFault>> refusals;
 };
+
+double MassOfTwoAt(double density)
+{
+    Particle particle;
+    InitParticle(particle, {}, 1.0, density);
+    return particle.mass + particle.mass;
+}
 
 }  // namespace
 
-// The clock, pause, speed and overlays: what each changes, and what it leaves.
-TEST(Session, CountsStepsPausesAndPacesWithoutTouchingTheBody)
+TEST(Session, StartingKeepsThePushedBodyAndStoppingRebuildsIt)
 {
-    const TempFile file(kTwoParticles);
+    ScriptedSession s;
+    s.Run("press 440 292\nrelease 460 292\nstartstop\n");  // a push while halted
+    EXPECT_EQ(s.Value("running"), 1);
+    EXPECT_EQ(s.Value("force[0]"), 20);
+    s.Run("tick 2\n");
+    EXPECT_NE(s.Value("linearVelocity[0]"), 0);
+    const double moved = s.Value("position[0]");
+    s.Run("tick\n");
+    EXPECT_NE(s.Value("position[0]"), moved);
+
+    s.Run("startstop\n");
+    EXPECT_EQ(s.Value("running"), 0);
+    EXPECT_EQ(s.Value("force[0]"), 0);
+    EXPECT_EQ(s.Value("linearVelocity[0]"), 0);
+    EXPECT_EQ(s.Value("steps"), 0);
+    EXPECT_TRUE(s.err.str().empty()) << s.err.str();
+}
+
+// Every change of the text stops the run and rebuilds the body with it; a text
+// that is no density is refused and leaves everything but the run as it was.
+TEST(Session, EveryDensityEditRebuildsTheBodyAndARefusedOneKeepsIt)
+{
+    ScriptedSession s;
+    s.Run("startstop\ndensity 15\n");
+    EXPECT_EQ(s.Value("running"), 0);
+    EXPECT_EQ(s.Value("density"), 15);
+    EXPECT_EQ(s.Value("totalMass"), MassOfTwoAt(15));
+    s.Run("density 1\n");
+    EXPECT_EQ(s.Value("totalMass"), MassOfTwoAt(1));
+
+    s.Run("density 3\npress 440 292\nrelease 450 292\nstartstop\n");
+    const RigidBody before = s.session.Simulation().body;
+    s.canvas.calls.clear();
+    s.Run("density\n");
+    EXPECT_EQ(s.Value("running"), 0);
+    EXPECT_EQ(s.session.Simulation().body, before);
+    EXPECT_EQ(s.Value("density"), 3);
+    EXPECT_TRUE(s.canvas.calls.empty());  // nothing new to draw
+    EXPECT_EQ(s.err.str(), "line 1: error: density \"\" is not a number: enter a positive number, such as 1 or 2.5\n");
+
+    // Halted, Start/Stop starts with no setup; running, the refused setup
+    // keeps it running, and says so each time.
+    s.err.str("");
+    s.Run("density x\nstartstop\nstartstop\nstartstop\n");
+    EXPECT_EQ(s.Value("running"), 1);
+    const std::string errors = s.err.str();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 3) << errors;
+    EXPECT_NE(errors.find("line 3: error: density \"x\""), std::string::npos) << errors;
+}
+
+// Step is one tick of a halted body; pause freezes a run and lets it go on;
+// the speed sets the timer's period and nothing else.
+TEST(Session, StepPauseAndSpeed)
+{
+    ScriptedSession stepped, ticked;
+    stepped.Run("press 440 292\nrelease 470 250\nstep\n");
+    ticked.Run("press 440 292\nrelease 470 250\nstartstop\ntick\n");
+    EXPECT_NE(stepped.Value("linearVelocity[0]"), 0);
+    EXPECT_EQ(stepped.session.Simulation().body, ticked.session.Simulation().body);
+    EXPECT_EQ(stepped.Value("steps"), 1);
+    EXPECT_EQ(stepped.Value("running"), 0);
+    ticked.Run("step\n");  // only while halted
+    EXPECT_EQ(ticked.Value("steps"), 1);
+
+    ticked.Run("tick 4\npause\n");
+    const RigidBody frozen = ticked.session.Simulation().body;
+    ticked.Run("tick 3\n");
+    EXPECT_EQ(ticked.Value("running"), 0);
+    EXPECT_EQ(ticked.session.Simulation().body, frozen);
+    ticked.Run("step\n");
+    EXPECT_EQ(ticked.Value("steps"), 6);
+    ticked.Run("pause\ntick\n");
+    EXPECT_EQ(ticked.Value("steps"), 7);
+
+    const std::pair<double, int> periods[] = {{0.125, 400}, {0.25, 200}, {0.5, 100}, {1, 50}, {2, 25}, {4, 13}};
+    for (auto [speed, period] : periods) {
+        ticked.Run("speed " + std::to_string(speed) + "\n");
+        EXPECT_EQ(ticked.session.TimerPeriod(), period) << speed;
+    }
+    ticked.session.Apply({.kind = CommandKind::Speed, .speed = 9});  // out of range: not applied
+    EXPECT_EQ(ticked.session.Speed(), 4);
+    EXPECT_EQ(ticked.Value("steps"), 7);
+}
+
+TEST(Session, ReloadAndOpenReadTheirFileAnewAndARefusalChangesNothing)
+{
+    ScriptedSession s;
+    s.Run("startstop\n");
+    s.file.Rewrite("3  0 0  10 0  0 30");
+    s.Run("reload\n");
+    EXPECT_EQ(s.Value("running"), 0);
+    EXPECT_EQ(s.Value("particleCount"), 3);
+
+    const TempFile other("2  110 65  90 55", "other.txt");
+    s.Run("startstop\nopen " + other.path().string() + "\n");
+    EXPECT_EQ(s.Value("running"), 0);
+    EXPECT_EQ(s.Value("particleCount"), 2);
+    EXPECT_EQ(s.session.DataFile(), other.path());
+    s.Run("density 2\n");  // every later setup reads the file opened
+    EXPECT_EQ(s.Value("particleCount"), 2);
+
+    s.Run("press 440 292\nrelease 470 250\nstartstop\ntick\n");
+    const std::string before = s.session.StateJson();
+    const TempFile bad("2  1 2  3 oops", "bad.txt");
+    s.Run("open " + bad.path().string() + "\nopen " + (bad.folder() / "absent.txt").string() + "\n");
+    EXPECT_EQ(s.session.StateJson(), before);  // still running, too
+    EXPECT_EQ(s.session.DataFile(), other.path());
+    // A reload stops the run first, as a density edit does, and keeps the body.
+    const RigidBody body = s.session.Simulation().body;
+    other.Rewrite("2 0");
+    s.Run("reload\n");
+    EXPECT_EQ(s.Value("running"), 0);
+    EXPECT_EQ(s.session.Simulation().body, body);
+    const std::string errors = s.err.str();
+    EXPECT_NE(errors.find("line 1: error: data file \"" + bad.path().string() + "\", line 1: \"oops\""),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("line 2: error: cannot open data file \"" + (bad.folder() / "absent.txt").string()),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("line 1: error: data file \"" + other.path().string() + "\": the count asks for 2"),
+              std::string::npos)
+        << errors;
+}
+
+TEST(Session, AMissingDataFileLeavesTheEmptyBodyWhichNeverMoves)
+{
+    const TempFile folder("");
     RecordingCanvas canvas(879, 552);
-    Session session(canvas, file.path());
+    Session session(canvas, folder.folder() / "nowhere.txt");
+    std::ostringstream out, err;
+    Replay replay(session, out, err, nullptr, {});
+    replay.Start();
+    EXPECT_EQ(
+        err.str().rfind("line 0: error: cannot open data file \"" + (folder.folder() / "nowhere.txt").string(), 0), 0u)
+        << err.str();
+    EXPECT_EQ(StateValue(session.StateJson(), "particleCount"), 8);
+    for (const char* line : {"startstop", "tick 3", "press 10 10", "release 20 20", "step"})
+        replay.Run(ParseScript(line, "test").front());
+    EXPECT_EQ(session.Simulation().body, RigidBody{});
+}
+
+TEST(Session, TheDataFileIsOnlyEverRead)
+{
+    ScriptedSession s;
+    const auto bytes = [&] {
+        std::ifstream in(s.file.path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string contents = bytes();
+    const auto modified = std::filesystem::last_write_time(s.file.path());
+    s.Run("density 2\ndensity nope\nstartstop\ntick 50\npress 440 292\nrelease 470 292\nstartstop\nreload\n");
+    EXPECT_EQ(bytes(), contents);
+    EXPECT_EQ(std::filesystem::last_write_time(s.file.path()), modified);
+}
+
+// The step's walls, the hit test and the drawing all follow the area's size.
+TEST(Session, AResizeMovesTheWallsTheHitTestAndThePicture)
+{
+    ScriptedSession s;
+    s.Run("press 440 292\nrelease 470 262\n");
+    s.canvas.calls.clear();
+    s.Run("size 300 200\n");  // the body's centre, x = 100, now lies beyond 300 / 4
+    EXPECT_EQ(s.canvas.calls.at(0), "resize 300 200");
+    EXPECT_EQ(s.canvas.calls.at(1), "fill 0 0 300 200");  // a clearing redraw
+    // Particle 0's centre is now above the area, at (440, 200 − 260).
+    s.Run("press 440 -60\nrelease 441 -60\n");
+    EXPECT_EQ(s.Value("force[0]"), 31);
+    EXPECT_EQ(s.Value("force[1]"), 30);
+    s.Run("startstop\ntick\n");
+    EXPECT_EQ(s.Value("force[0]"), -31);  // reflected
+    s.Run("size 1000 700\ntick\n");
+    EXPECT_EQ(s.Value("force[0]"), -31);  // inside again: not reflected
+}
+
+// Listeners hear each command applied, once, before its rules; a command that
+// changes nothing is neither applied nor heard.
+TEST(Session, ListenersHearEveryCommandAppliedOnce)
+{
+    ScriptedSession s;
     Heard heard;
-    session.Listen(heard);
-    session.FirstSetup();
-    session.Press(440, 292);
-    session.Release(470, 262);
-    session.StartStop();
-    for (int i = 0; i < 4; ++i) session.Tick();
-    EXPECT_EQ(session.Simulation().steps, 4);
+    const Session::Listening listening = s.session.Listen(heard);
+    s.Run(
+        "press 440 292\nrelease 470 262\nstartstop\ntick 4\n"
+        "pause\ntick\nspeed 0.125\nspeed 0.125\nstep\n"
+        "density 1\ndensity x\ndensity x\nsize 879 552\nview com on\nview com on\n");
+    EXPECT_EQ(heard.lines, (std::vector<std::string>{"press 440 292", "release 470 262", "startstop", "tick 4", "pause",
+                                                     "speed 0.125", "step", "density x", "view com on"}));
+    EXPECT_EQ(heard.steps, 5);
+    EXPECT_EQ(heard.timings, 3);                // started, paused, slowed; the edit found it halted
+    EXPECT_EQ(s.canvas.calls.back(), "pen 0");  // the overlay leaves the pen black for the scene
+}
 
-    session.Pause();
-    const RigidBody frozen = session.Simulation().body;
-    session.Tick();  // the timer stopped: nothing
-    session.SetSpeed(0.125);
-    EXPECT_EQ(session.TimerPeriod(), 400);
-    session.SetSpeed(9);  // out of range: refused, as a script refuses it
-    EXPECT_EQ(session.Speed(), 0.125);
-    EXPECT_EQ(session.Simulation().body, frozen);
-    session.Step();
-    EXPECT_EQ(session.Simulation().steps, 5);
-    EXPECT_EQ(session.CentreOfMassTrail().points.size(), 5u);
-
-    // A refused setup changes nothing, the count included; one that succeeds
-    // starts it, and the trail, afresh.
-    session.Open(file.folder() / "missing.txt");
-    ASSERT_EQ(heard.refusals.size(), 1u);
-    EXPECT_EQ(heard.refusals[0].second, SetupFault::DataFile);
-    session.EditDensity("x");
-    EXPECT_EQ(heard.refusals.back().second, SetupFault::Density);
-    EXPECT_EQ(session.Simulation().steps, 5);
-    session.EditDensity("2");
-    EXPECT_EQ(session.Simulation().steps, 0);
-    EXPECT_TRUE(session.CentreOfMassTrail().points.empty());
-
-    canvas.calls.clear();
-    session.SetOverlay(Overlay::Com, true);
-    EXPECT_EQ(canvas.calls.front(), "fill 0 0 879 552");  // a clearing redraw
-    EXPECT_NE(std::find(canvas.calls.begin(), canvas.calls.end(), "pen " + std::to_string(kComColor)),
-              canvas.calls.end());
-    EXPECT_EQ(canvas.calls.back(), "pen 0");  // black again for the scene and the push
-
-    EXPECT_EQ(heard.lines, (std::vector<std::string>{"press 440 292", "release 470 262", "startstop", "tick", "tick",
-                                                     "tick", "tick", "pause", "speed 0.125", "step",
-                                                     "open " + (file.folder() / "missing.txt").string(), "density x",
-                                                     "density 2", "view com on"}));
-    EXPECT_EQ(heard.timings, 3);  // started, paused, slowed; the edits found it halted
+// Whoever leaves while being told, from inside the news or not, the others
+// hear every piece of news exactly once.
+TEST(Session, ListenersMayComeAndGoWhileBeingTold)
+{
+    struct Counting : SessionListener {
+        void Stepped() override
+        {
+            ++steps;
+            if (onStep) onStep();
+        }
+        int steps = 0;
+        std::function<void()> onStep;
+        Session::Listening listening;
+    };
+    ScriptedSession s;
+    Counting first, leaver, other, last, late;
+    for (Counting* each : {&first, &leaver, &other, &last}) each->listening = s.session.Listen(*each);
+    leaver.onStep = [&] { leaver.listening.Stop(); };
+    other.onStep = [&] {
+        if (other.steps == 2) last.listening.Stop();
+        if (other.steps == 3) late.listening = s.session.Listen(late);
+    };
+    s.Run("startstop\ntick 5\n");
+    EXPECT_EQ(first.steps, 5);
+    EXPECT_EQ(leaver.steps, 1);
+    EXPECT_EQ(other.steps, 5);
+    EXPECT_EQ(last.steps, 1);
+    EXPECT_EQ(late.steps, 3);  // from the step it joined in
 }
 
 // The energies against the textbook sums, over random states.

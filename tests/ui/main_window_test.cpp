@@ -17,6 +17,7 @@
 #include "ui/Unit1.h"
 #include "ui/image_view.h"
 #include "ui/inspector_panel.h"
+#include "ui/live_session.h"
 #include "ui/plots_panel.h"
 
 namespace {
@@ -29,7 +30,9 @@ struct Desk : testing::Test {
 
     MainWindow& Open()
     {
-        window = std::make_unique<MainWindow>(file.path(), [this](FilePurpose) { return chosen; });
+        window.reset();  // it shows the session replaced below
+        live = std::make_unique<LiveSession>(file.path());
+        window = std::make_unique<MainWindow>(*live, [this](FilePurpose) { return chosen; });
         window->RestoreSettings();
         window->show();
         window->activateWindow();
@@ -51,6 +54,7 @@ struct Desk : testing::Test {
 
     TempFile file;
     QString chosen;
+    std::unique_ptr<LiveSession> live;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -80,7 +84,7 @@ TEST_F(Desk, MenusHoldEveryCommandWithItsKeyAndTheHelpListsThem)
                 << action->text().toStdString();
         }
     }
-    EXPECT_EQ(w.OverlayActions().size(), kEveryOverlay.size());
+    EXPECT_EQ(w.OverlayActions().size(), kOverlayTable.size());
 }
 
 TEST_F(Desk, PauseFreezesEveryFieldAndSpeedOnlyPacesTheTimer)
@@ -193,14 +197,14 @@ TEST_F(Desk, ExportWritesTheRowsSinceTheLastSetupAndSettingsComeBack)
     }
     EXPECT_FALSE(std::getline(in, line));
 
-    form.CurrentSession().SetSpeed(0.5);
+    form.Do({.kind = CommandKind::Speed, .speed = 0.5});
     w.OverlayActions()[1]->trigger();
     w.Actions().Open(QString::fromStdString(file.path().string()));
     w.close();
     window.reset();
     MainWindow& again = Open();
     EXPECT_EQ(Form().CurrentSession().Speed(), 0.5);
-    EXPECT_TRUE(Form().CurrentSession().ShownOverlays().velocity);
+    EXPECT_TRUE(IsShown(Form().CurrentSession().ShownOverlays(), Overlay::Velocity));
     EXPECT_TRUE(again.OverlayActions()[1]->isChecked());
     EXPECT_EQ(Form().Edit1->text(), "1");  // the density does not persist
 }

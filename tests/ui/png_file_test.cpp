@@ -10,12 +10,26 @@
 #include <sys/stat.h>
 
 #include "tests/test_files.h"
+#include "session/script.h"
 #include "ui/Unit1.h"
+#include "ui/live_session.h"
 #include "ui/image_view.h"
 #include "ui/script_runner.h"
 #include "ui/session_recorder.h"
 
 namespace {
+
+// "written", or why not.
+template <typename Write>
+std::string Written(Write write)
+{
+    try {
+        write();
+        return "written";
+    } catch (const WriteError& failure) {
+        return failure.what();
+    }
+}
 
 std::string ReadFile(const std::filesystem::path& path)
 {
@@ -84,16 +98,18 @@ TEST(WriteFileAside, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)
 {
     const TempFile old("the old picture", "shot.png");
     for (const WriteCall write : {&HalfThenFull, &TakesNothing}) {
-        EXPECT_EQ(WriteFileAside(old.path().string(), std::string(10000, 'n'), write), "No space left on device");
+        EXPECT_EQ(Written([&] { WriteFileAside(old.path().string(), std::string(10000, 'n'), write); }),
+                  "No space left on device");
         EXPECT_EQ(ReadFile(old.path()), "the old picture");
         EXPECT_EQ(EntriesIn(old.folder()), 1u);
     }
-    EXPECT_EQ(WriteFileAside(old.path().string(), std::string(10000, 'n')), "");
+    EXPECT_EQ(Written([&] { WriteFileAside(old.path().string(), std::string(10000, 'n')); }), "written");
     EXPECT_EQ(ReadFile(old.path()), std::string(10000, 'n'));
     EXPECT_EQ(EntriesIn(old.folder()), 1u);
 
-    EXPECT_EQ(WriteFileAside((old.folder() / "missing" / "a.png").string(), "x"), "No such file or directory");
-    EXPECT_EQ(WriteFileAside("/dev/full", "x"),
+    EXPECT_EQ(Written([&] { WriteFileAside((old.folder() / "missing" / "a.png").string(), "x"); }),
+              "No such file or directory");
+    EXPECT_EQ(Written([] { WriteFileAside("/dev/full", "x"); }),
               "it is not a regular file (a folder, a device or a pipe is never written over)");
     struct stat device {};
     ASSERT_EQ(::stat("/dev/full", &device), 0);
@@ -103,7 +119,8 @@ TEST(WriteFileAside, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)
 TEST_F(FullDisk, SavingOverAPictureKeepsItAndReportsTheReason)
 {
     std::vector<std::string> errors;
-    TForm1 window(data_.path(), [&](const std::string& message) { errors.push_back(message); });
+    LiveSession live(data_.path());
+    TForm1 window(live, [&](const std::string& message) { errors.push_back(message); });
     window.SavePicture(QString::fromStdString(good_.string()));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "cannot write the picture '" + good_.string() + "': No space left on device");
@@ -146,13 +163,11 @@ TEST_F(FullDisk, AReadOnlyFramesFolderIsReportedOnce)
 // A recording that cannot start leaves an earlier one whole, and says why.
 TEST_F(FullDisk, ARecordingThatCannotStartSaysWhy)
 {
-    TForm1 window(data_.path(), [](const std::string&) {});
+    LiveSession live(data_.path());
     for (const auto& [path, reason] : {std::pair<std::string, std::string>{good_.string(), "No space left on device"},
                                        {"/dev/full", "No space left on device"}}) {
-        SessionRecorder recorder(window.CurrentSession(), [](const std::string&) {});
-        QString problem;
-        EXPECT_FALSE(recorder.Start(QString::fromStdString(path), problem));
-        EXPECT_EQ(problem.toStdString(), reason) << path;
+        SessionRecorder recorder(live.session, [](const std::string&) {});
+        EXPECT_EQ(Written([&] { recorder.Start(QString::fromStdString(path)); }), reason) << path;
     }
     ExpectUntouched();
 }

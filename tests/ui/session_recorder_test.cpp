@@ -13,6 +13,9 @@
 
 #include "tests/test_files.h"
 #include "tests/ui/window_fixture.h"
+#include "session/script.h"
+#include "ui/live_session.h"
+#include "ui/png_file.h"
 #include "ui/script_runner.h"
 #include "session/state_json.h"
 
@@ -40,8 +43,7 @@ struct Recording : WindowFixture {
         form->show();
         recorder = std::make_unique<SessionRecorder>(form->CurrentSession(),
                                                      [this](const std::string& m) { errors.push_back(m); });
-        QString problem;
-        EXPECT_TRUE(recorder->Start(QString::fromStdString(record.path().string()), problem)) << problem.toStdString();
+        recorder->Start(QString::fromStdString(record.path().string()));
         return *form;
     }
 
@@ -50,8 +52,8 @@ struct Recording : WindowFixture {
     // What `rigid-body --script` makes of the recording, as its final state line.
     std::string Replayed() const
     {
-        std::vector<ScriptCommand> commands = ParseScript(Recorded(), "session.txt");
-        commands.push_back(ScriptCommand::Event(ScriptCommand::Kind::State));
+        std::vector<Command> commands = ParseScript(Recorded(), "session.txt");
+        commands.push_back({.kind = CommandKind::State});
         std::ostringstream out, err;
         EXPECT_EQ(RunScript(commands, file.path(), {}, out, err), 0);
         return LastLine(out.str());
@@ -87,15 +89,15 @@ TEST_F(Recording, ReplayReachesTheSameStateBitForBit)
     QTest::mouseClick(w.Button3, Qt::LeftButton);
     ASSERT_TRUE(w.Running());
     Ticks(150);
-    w.StepWhileHalted();  // running: does nothing, and is replayed as nothing
+    w.Do({.kind = CommandKind::Step});  // running: does nothing, and is replayed as nothing
     QTest::mousePress(w.Image1, Qt::RightButton, {}, QPoint(10, 10));
     QTest::mouseRelease(w.Image1, Qt::RightButton, {}, QPoint(20, 20));
     Ticks(150);
     w.Button3Click();
-    w.StepWhileHalted();
-    w.StepWhileHalted();
-    w.OpenDataFile(other.path());
-    w.Reload();
+    w.Do({.kind = CommandKind::Step});
+    w.Do({.kind = CommandKind::Step});
+    w.Do({.kind = CommandKind::Open, .text = other.path().string()});
+    w.Do({.kind = CommandKind::Reload});
     w.Edit1->setText("x");  // refused, in the session and in the replay alike
     w.Edit1->setText("2");
     w.Image1MouseDown(350, 250);
@@ -117,7 +119,7 @@ TEST_F(Recording, StartsWithTheAreaSizeOnlyWhenTheReplayWouldNotHaveIt)
     TForm1& w = Open({300, 200});
     w.resize(300, 200);
     w.resize(879, 552);
-    w.StepWhileHalted();
+    w.Do({.kind = CommandKind::Step});
     std::string recorded = Recorded();
     EXPECT_EQ(recorded.substr(recorded.find('\n') + 1), "size 300 200\nsize 879 552\nstep\n");
 
@@ -174,14 +176,17 @@ TEST_F(Recording, AFailedWriteStopsTheRecordingNotTheSession)
 TEST(RecordingStart, AFileThatCannotBeWrittenIsRefusedWithTheReason)
 {
     const TempFile data("1  0 0");
-    TForm1 w(data.path(), [](const std::string&) {});
+    LiveSession live(data.path());
     const std::pair<QString, QString> cases[] = {{QString::fromStdString(data.folder().string()), "directory"},
                                                  {"/dev/full", "No space left on device"}};
     for (const auto& [path, reason] : cases) {
-        SessionRecorder recorder(w.CurrentSession(), [](const std::string&) {});
-        QString problem;
-        EXPECT_FALSE(recorder.Start(path, problem)) << path.toStdString();
-        EXPECT_TRUE(problem.contains(reason, Qt::CaseInsensitive))
-            << path.toStdString() << ": " << problem.toStdString();
+        SessionRecorder recorder(live.session, [](const std::string&) {});
+        try {
+            recorder.Start(path);
+            ADD_FAILURE() << path.toStdString() << " was taken";
+        } catch (const WriteError& failure) {
+            EXPECT_TRUE(QString(failure.what()).contains(reason, Qt::CaseInsensitive))
+                << path.toStdString() << ": " << failure.what();
+        }
     }
 }

@@ -8,6 +8,7 @@
 #include "tests/test_files.h"
 #include "ui/Unit1.h"
 #include "ui/image_view.h"
+#include "ui/live_session.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ TEST(Soak, RandomSessionNeverBreaksTheBody)
 {
     const TempFile data("5  100 60  104 60  108 60  100 64  100 68");
     std::vector<std::string> errors;
-    TForm1 w(data.path(), [&](const std::string& m) { errors.push_back(m); });
+    LiveSession live(data.path());
+    TForm1 w(live, [&](const std::string& m) { errors.push_back(m); });
     w.show();
     ExpectValidRestingBody(w.Simulation());
 

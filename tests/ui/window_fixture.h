@@ -11,6 +11,7 @@
 #include "tests/test_files.h"
 #include "ui/Unit1.h"
 #include "ui/image_view.h"
+#include "ui/live_session.h"
 
 // Two particles about (100, 60): particle 0 sits at offset (10, 5), its centre
 // on pixel (440, 292) of the 879 × 552 area.
@@ -23,7 +24,9 @@ struct WindowFixture : testing::Test {
     // Not shown yet, so that a test can size it first.
     TForm1& Create()
     {
-        form = std::make_unique<TForm1>(file.path(), [this](const std::string& m) { errors.push_back(m); });
+        form.reset();  // it shows the session replaced below
+        live = std::make_unique<LiveSession>(file.path());
+        form = std::make_unique<TForm1>(*live, [this](const std::string& m) { errors.push_back(m); });
         return *form;
     }
 
@@ -38,5 +41,6 @@ struct WindowFixture : testing::Test {
 
     TempFile file;
     std::vector<std::string> errors;
+    std::unique_ptr<LiveSession> live;
     std::unique_ptr<TForm1> form;
 };

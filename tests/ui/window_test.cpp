@@ -1,6 +1,5 @@
 #include "ui/Unit1.h"
 
-#include <fstream>
 #include <sstream>
 
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "session/script.h"
 #include "ui/script_runner.h"
 #include "tests/test_files.h"
 #include "tests/ui/window_fixture.h"
@@ -34,27 +34,6 @@ TEST_F(Window, StartsHaltedWithTheBodyAtRest)
     EXPECT_EQ(w.Simulation().drag, DragState{});
     EXPECT_EQ(Body().linearMomentum, ZeroVector());
     EXPECT_EQ(Picture().pixel(440, 292), qRgb(0, 0, 255));
-}
-
-TEST_F(Window, FirstStartStopKeepsTheBodySecondResetsIt)
-{
-    TForm1& w = Open();
-    w.Image1MouseDown(440, 292);
-    w.Image1MouseUp(460, 292);  // a push while halted
-    w.Button3Click();
-    EXPECT_TRUE(w.Running());
-    EXPECT_EQ(Body().force, (Vector3{20, 0, 0}));
-    w.Timer1Timer();
-    w.Timer1Timer();
-    EXPECT_NE(Body().linearVelocity, ZeroVector());
-    const Vector3 moved = Body().position;
-    w.Timer1Timer();
-    EXPECT_NE(Body().position, moved);
-
-    w.Button3Click();
-    EXPECT_FALSE(w.Running());
-    EXPECT_EQ(Body().force, ZeroVector());
-    EXPECT_EQ(Body().linearVelocity, ZeroVector());
 }
 
 TEST_F(Window, EveryKeystrokeRebuildsTheBody)
@@ -122,18 +101,6 @@ TEST_F(Window, ALongDensityTextIsRefusedNotCut)
     EXPECT_EQ(w.Simulation().settings.density, 1.0);
 }
 
-TEST_F(Window, BadDensityCannotHaltARunningSimulation)
-{
-    TForm1& w = Open();
-    w.Edit1->setText("x");
-    w.Button3Click();  // halted: starts with no setup
-    EXPECT_TRUE(w.Running());
-    w.Button3Click();
-    EXPECT_TRUE(w.Running());
-    EXPECT_NE(w.DensityProblem().indexOf("\"x\""), -1);
-    EXPECT_TRUE(errors.empty());
-}
-
 TEST_F(Window, RealMouseEventsPushWithAnyButton)
 {
     TForm1& w = Open();
@@ -144,7 +111,7 @@ TEST_F(Window, RealMouseEventsPushWithAnyButton)
     EXPECT_NEAR(Body().torque.z, 100.0, 1e-12);
     // The arrow stays on the picture until the next clearing redraw.
     EXPECT_EQ(Picture().pixel(455, 277), qRgb(0, 0, 0));
-    w.StepWhileHalted();
+    w.Do({.kind = CommandKind::Step});
     EXPECT_EQ(Picture().pixel(455, 277), qRgb(255, 255, 255));
 }
 
@@ -156,16 +123,6 @@ TEST_F(Window, DoubleClickIsTwoPushes)
     QTest::mouseDClick(w.Image1, Qt::LeftButton, {}, QPoint(442, 292));
     QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(442, 292));
     EXPECT_EQ(Body().force, (Vector3{4, 0, 0}));
-}
-
-TEST_F(Window, MissChangesNothing)
-{
-    TForm1& w = Open();
-    const QImage picture = Picture();
-    QTest::mousePress(w.Image1, Qt::LeftButton, {}, QPoint(600, 100));
-    QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(700, 100));
-    EXPECT_EQ(Body().force, ZeroVector());
-    EXPECT_EQ(Picture(), picture);
 }
 
 TEST_F(Window, ResizeRedrawsAtTheNewSizeAndKeepsTheControlsByTheCorner)
@@ -184,19 +141,9 @@ TEST_F(Window, ResizeRedrawsAtTheNewSizeAndKeepsTheControlsByTheCorner)
     RunScript(ParseScript("press 440 292\nrelease 470 262\nsize 300 200\nframe " + frame.string() + "\n", "test"),
               file.path(), {}, out, err);
     EXPECT_EQ(Picture(), QImage(QString::fromStdString(frame.string())).convertToFormat(QImage::Format_RGB32));
-    // Particle 0's centre is now above the area, at (440, 200 − 260): the
-    // hit test and the next step use the new height, as the picture does.
-    w.Image1MouseDown(440, -60);
-    w.Image1MouseUp(441, -60);
-    EXPECT_EQ(Body().force, (Vector3{31, 30, 0}));
-    w.Button3Click();
-    w.Timer1Timer();
-    EXPECT_EQ(Body().force.x, -31.0);  // reflected
     w.resize(1000, 700);
     EXPECT_EQ(w.Image1->Canvas().Image().size(), QSize(1000, 700));
     EXPECT_EQ(w.Button3->geometry(), QRect(8, 668, 65, 25));
-    w.Timer1Timer();
-    EXPECT_EQ(Body().force.x, -31.0);  // inside again: not reflected
     EXPECT_EQ(Picture().pixel(440, 700 - 260), qRgb(0, 0, 255));
 
     w.resize(10, 10);
@@ -204,38 +151,14 @@ TEST_F(Window, ResizeRedrawsAtTheNewSizeAndKeepsTheControlsByTheCorner)
     EXPECT_GE(w.Button3->y(), 70);  // below the text block
 }
 
-TEST(WindowStartUp, MissingDataFileOpensTheEmptyBodyAndSaysWhere)
+TEST(WindowStartUp, MissingDataFileOpensTheEmptyBodyAndSaysWhereAndWhatToDo)
 {
     const TempFile folder("");
     std::vector<std::string> errors;
-    TForm1 w(folder.folder() / "nowhere.txt", [&](const std::string& m) { errors.push_back(m); });
+    LiveSession live(folder.folder() / "nowhere.txt");
+    const TForm1 w(live, [&](const std::string& m) { errors.push_back(m); });
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find((folder.folder() / "nowhere.txt").string()), std::string::npos);
+    EXPECT_NE(errors[0].find("Open another data file"), std::string::npos);
     EXPECT_EQ(w.Simulation().body, RigidBody{});
-    w.Button3Click();
-    w.Timer1Timer();  // the empty body neither moves nor divides by its zero mass
-    EXPECT_EQ(w.Simulation().body, RigidBody{});
-    w.Image1MouseDown(10, 10);
-    w.Image1MouseUp(20, 20);
-    EXPECT_EQ(w.Simulation().body, RigidBody{});
-}
-
-TEST_F(Window, TheDataFileIsOnlyEverRead)
-{
-    const auto bytes = [&] {
-        std::ifstream in(file.path(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const std::string contents = bytes();
-    const auto modified = std::filesystem::last_write_time(file.path());
-    TForm1& w = Open();
-    w.Edit1->setText("2");
-    w.Edit1->setText("nope");
-    w.Button3Click();
-    for (int i = 0; i < 50; ++i) w.Timer1Timer();
-    w.Image1MouseDown(440, 292);
-    w.Image1MouseUp(470, 292);
-    w.Button3Click();
-    EXPECT_EQ(bytes(), contents);
-    EXPECT_EQ(std::filesystem::last_write_time(file.path()), modified);
 }
