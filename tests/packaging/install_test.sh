@@ -41,12 +41,16 @@ mapfile -t quoted < <(grep '^Exec=' "$root$desktop" | grep -o '"[^"]*"' | tr -d 
 grep -qx "Icon=$app_id" "$root$desktop" || fail "the menu entry's icon is not $app_id"
 
 # The manual formats without a warning and keeps up with the program: every
-# option and every key that --help names has its entry.
+# option and every key that --help names has its entry, and the synopsis shows
+# every option but Qt's --help-all.
 warnings=$(groff -mdoc -ww -z "$root$manual" 2>&1)
 [ -z "$warnings" ] || fail "the manual formats with warnings: $warnings"
 help=$("$root$program" --help)
+synopsis=$(sed -n '/^\.Sh SYNOPSIS$/,/^\.Sh /p' "$root$manual")
 for option in $(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u); do
     grep -q -- "Fl \\\\${option#-}\\b" "$root$manual" || fail "the manual lacks the option $option"
+    [ "$option" = --help-all ] || grep -q -- "Fl \\\\${option#-}\\b" <<<"$synopsis" ||
+        fail "the manual's synopsis lacks the option $option"
 done
 for key in $(sed -n '/keys:$/,/^$/s/^  \([^ ]\+\) .*/\1/p' <<<"$help"); do
     grep -q "^\.It $key\$" "$root$manual" || fail "the manual lacks the key $key"
