@@ -45,7 +45,7 @@ protected:
 }  // namespace
 
 TimelineBar::TimelineBar(TForm1& form, QWidget* parent)
-    : QToolBar(QStringLiteral("&Timeline"), parent), stepBack(new QAction(QStringLiteral("Step &back"), &form)),
+    : QToolBar(QStringLiteral("Time&line"), parent), stepBack(new QAction(QStringLiteral("Step &back"), &form)),
       form_(form), slider_(new KeptRunSlider(Qt::Horizontal, this)), present_(new QLabel(this)),
       nextFrame_(new QTimer(this))
 {
@@ -89,13 +89,21 @@ TimelineBar::TimelineBar(TForm1& form, QWidget* parent)
 
 QString TimelineBar::Shown() const { return present_->text(); }
 
-// While running, a tick may come more often than the screen shows a frame.
+// While running, a tick may come more often than the screen shows a frame. A
+// hidden bar catches up when it is shown.
 void TimelineBar::Redrawn()
 {
+    if (isHidden()) return;
     if (!form_.Running())
         ShowPresent();
     else if (!nextFrame_->isActive())
         nextFrame_->start();
+}
+
+void TimelineBar::showEvent(QShowEvent* event)
+{
+    QToolBar::showEvent(event);
+    ShowPresent();
 }
 
 void TimelineBar::ShowPresent()

@@ -26,14 +26,19 @@ public:
     QSlider* Slider() const { return slider_; }
     // The present's step and time as the bar shows them.
     QString Shown() const;
+    // Brings the slider and the text to the session's history and present now,
+    // as the bar does after every change while halted, and at most once a
+    // screen frame while running.
+    void ShowPresent();
     // Ctrl+Left, wherever the focus is in the window but the density box: one
     // kept step back; at the oldest kept step it is refused.
     QAction* stepBack;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Redrawn() override;
-    // Brings the slider and the text to the session's history and present.
-    void ShowPresent();
     void SeekTo(int position);
     void ShowKeepingDrawingArea(bool shown);
 
