@@ -214,8 +214,10 @@ TEST_F(Desk, ExportWritesTheKeptRunAsCsvWroteItAndSettingsComeBack)
     form.Edit1->setText("2");  // a setup: the history starts again
     const std::filesystem::path live = file.folder() / "live.csv";
     std::vector<std::string> errors;
-    CsvRecorder csv(form.CurrentSession(), [&errors](const std::string& message) { errors.push_back(message); });
-    csv.Start(QString::fromStdString(live.string()));
+    // As --csv writes them; it stops before the session it listens to goes.
+    auto csv = std::make_unique<CsvRecorder>(form.CurrentSession(),
+                                             [&errors](const std::string& message) { errors.push_back(message); });
+    csv->Start(QString::fromStdString(live.string()));
     form.Image1MouseDown(440, 292);
     form.Image1MouseUp(470, 262);
     form.Button3Click();
@@ -238,6 +240,7 @@ TEST_F(Desk, ExportWritesTheKeptRunAsCsvWroteItAndSettingsComeBack)
     EXPECT_TRUE(rows[1].starts_with("0,0,")) << rows[1];
     EXPECT_TRUE(std::equal(rows.begin() + 2, rows.end(), written.begin() + 1));
     EXPECT_TRUE(errors.empty());
+    csv.reset();
 
     form.Do({.kind = CommandKind::Speed, .speed = 0.5});
     w.OverlayActions()[1]->trigger();
