@@ -75,8 +75,11 @@ TimelineBar::TimelineBar(TForm1& form, QWidget* parent)
     });
 
     stepBack->setShortcut(Qt::CTRL | Qt::Key_Left);
-    connect(stepBack, &QAction::triggered, this,
-            [this] { form_.Do({.kind = CommandKind::Seek, .count = form_.Simulation().steps - 1}); });
+    // Before step 0 there is no step to seek, nor a script line for one.
+    connect(stepBack, &QAction::triggered, this, [this] {
+        if (const long long back = form_.Simulation().steps - 1; back >= 0)
+            form_.Do({.kind = CommandKind::Seek, .count = back});
+    });
     // Added to the form, the key works with or without the bar shown.
     form.addAction(stepBack);
 
