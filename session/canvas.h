@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 // 24-bit colours laid out as 0x00BBGGRR.
@@ -41,9 +42,11 @@ public:
     virtual std::size_t Count() const = 0;
     // The box handed to Ellipse for disc i, or nothing when it is not drawn.
     virtual std::optional<EllipseBox> Box(std::size_t i) const = 0;
-    // A rectangle holding every pixel of disc i's box, found more cheaply than
-    // the box; nothing when that cannot be told cheaply (ask Box then).
-    virtual std::optional<Rect> Bounds(std::size_t i) const = 0;
+    // For each disc first + k: a rectangle holding every pixel of its box,
+    // found more cheaply than the box; nothing when that cannot be told
+    // cheaply (ask Box then). Asked for many at once, since a canvas may ask
+    // for nearly every disc of a run of millions.
+    virtual void Bounds(std::size_t first, std::span<std::optional<Rect>> bounds) const = 0;
 };
 
 // A retained picture in pixel coordinates (origin top-left, y down) that the
