@@ -6,30 +6,7 @@
 #include <QPainter>
 
 #include "session/canvas.h"
-
-// Which pixels of a picture a run of discs painted backwards has already
-// given their final colour: an earlier disc leaves those as they are. Also
-// kept per 8 × 8 block, so that most hidden discs are told in a few reads.
-class Coverage {
-public:
-    // Nothing covered, on a picture of width × height pixels.
-    void Reset(int width, int height);
-    // Whether every pixel of `area` that lies on the picture is covered.
-    bool Covers(Rect area) const;
-    // Covers the pixels 64·word + j of row y for each bit j of `pixels`, all
-    // on the picture; returns those that were not covered before.
-    std::uint64_t Cover(int y, int word, std::uint64_t pixels);
-
-private:
-    static constexpr int kBlock = 8;
-
-    int width_ = 0;
-    int height_ = 0;
-    std::size_t words_ = 0;         // per row of pixels
-    std::size_t blocksAcross_ = 0;  // per row of blocks
-    std::vector<std::uint64_t> bits_;
-    std::vector<std::uint8_t> open_;  // per block: pixels not covered yet
-};
+#include "ui/coverage.h"
 
 // Paints the ellipse inscribed in the box left..right−1 by top..bottom−1 with
 // the painter's pen and brush: the one way every disc is rasterised.
