@@ -1,6 +1,7 @@
 #include "session/scene.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "math/extended.h"
@@ -63,7 +64,7 @@ inline DoubleCorners CornersInDoubles(const Particle& particle, Vector3 position
 // box's sizes, all below 2^32 when every corner lies within kFar: then each
 // double corner differs from ParticleBox's by less than kError. Also false
 // for NaN.
-constexpr double kFar = 0x1p30;
+constexpr double kFar = 0x1p29;
 constexpr double kError = 0x1p-10;
 
 inline bool Near(const DoubleCorners& c)
@@ -72,70 +73,93 @@ inline bool Near(const DoubleCorners& c)
            std::fabs(c.upper) < kFar;
 }
 
-// A corner's x and y side by side: the box's sums are the same for both
-// axes, so one instruction forms the two. Each lane rounds exactly as the
+// Two particles side by side, one in each lane: every operation of the
+// bounds is one instruction for both, and rounds in each lane exactly as the
 // same operation on one double does.
 using Pair = double __attribute__((vector_size(16)));
 using IntPair = int __attribute__((vector_size(8)));
 
 // What a frame's bounds share: the body's placement and the picture's height.
 struct Placement {
-    Pair column0;  // the rotation's first column (x, y rows), and so on
-    Pair column1;
-    Pair column2;
-    Pair position;
+    double x[3];  // the rotation's first row, and so on
+    double y[3];
+    double positionX;
+    double positionY;
     double scale;
-    // A near corner is base + sign·t for t = (position + w − r)·scale: left
-    // is t.x, lower is height − t.y.
-    Pair base;
-    Pair sign;
+    double height;
 };
 
 Placement PlacementOf(Vector3 position, const Matrix3& rotation, double scale, int height)
 {
-    Placement at{};
-    at.column0 = Pair{rotation(0, 0), rotation(1, 0)};
-    at.column1 = Pair{rotation(0, 1), rotation(1, 1)};
-    at.column2 = Pair{rotation(0, 2), rotation(1, 2)};
-    at.position = Pair{position.x, position.y};
-    at.scale = scale;
-    at.base = Pair{0.0, static_cast<double>(height)};
-    at.sign = Pair{1.0, -1.0};
-    return at;
+    return {{rotation(0, 0), rotation(0, 1), rotation(0, 2)},
+            {rotation(1, 0), rotation(1, 1), rotation(1, 2)},
+            position.x,
+            position.y,
+            scale,
+            static_cast<double>(height)};
 }
 
-// Baseline x86-64 has no rounding instruction: std::floor is a call.
-inline IntPair FloorToInt(Pair v)
-{
-    const IntPair t = __builtin_convertvector(v, IntPair);
-    // A true lane of a comparison is all ones: −1.
-    return t + __builtin_convertvector(__builtin_convertvector(t, Pair) > v, IntPair);
-}
+// Corners within kFar are moved up by kShift, a whole number of pixels that
+// makes them positive, so that one truncation takes the floor of each.
+constexpr int kWholeShift = (1 << 30) + 16;
+constexpr auto kShift = static_cast<double>(kWholeShift);
 
-inline IntPair CeilToInt(Pair v)
-{
-    const IntPair t = __builtin_convertvector(v, IntPair);
-    return t - __builtin_convertvector(__builtin_convertvector(t, Pair) < v, IntPair);
-}
+// The bounds of two particles, one in each lane.
+struct TwoBounds {
+    IntPair left;
+    IntPair top;
+    IntPair right;
+    IntPair bottom;
+    bool known[2];
 
-inline std::optional<Rect> BoundsOf(const Particle& particle, const Placement& at)
+    std::optional<Rect> Of(int lane) const
+    {
+        if (!known[lane]) return std::nullopt;
+        return Rect{left[lane], top[lane], right[lane], bottom[lane]};
+    }
+};
+
+// Particles a and b may be the same one.
+inline TwoBounds BoundsOfTwo(const Particle& a, const Particle& b, const Placement& at)
 {
     // The rotated offset's x and y exactly as Multiply forms them, then the
     // sums of CornersInDoubles.
-    const Vector3 c = particle.centerOfMass;
-    const Pair w = at.column0 * c.x + at.column1 * c.y + at.column2 * c.z;
-    const double r = particle.radius;
-    const Pair t = (at.position + w - r) * at.scale;
-    const Pair nearCorner = at.base + at.sign * t;  // x + 0 and x·1 are x; h + −y is h − y
-    const Pair farCorner = nearCorner + at.sign * (2 * r * at.scale);
+    const Pair cx{a.centerOfMass.x, b.centerOfMass.x};
+    const Pair cy{a.centerOfMass.y, b.centerOfMass.y};
+    const Pair cz{a.centerOfMass.z, b.centerOfMass.z};
+    const Pair r{a.radius, b.radius};
+    const Pair wx = at.x[0] * cx + at.x[1] * cy + at.x[2] * cz;
+    const Pair wy = at.y[0] * cx + at.y[1] * cy + at.y[2] * cz;
+    const Pair left = (at.positionX + wx - r) * at.scale;
+    const Pair lower = at.height - (at.positionY + wy - r) * at.scale;
+    const Pair diameter = 2 * r * at.scale;
+    const Pair right = diameter + left;
+    const Pair upper = lower - diameter;
+    // A NaN in left or lower is one in right or upper as well; the far
+    // corner comes last in each choice, so that a NaN there is the one chosen.
+    Pair lowX = left < right ? left : right;
+    Pair highX = left > right ? left : right;
+    Pair lowY = lower < upper ? lower : upper;
+    Pair highY = lower > upper ? lower : upper;
     // Also false for NaN.
-    const auto near = (nearCorner > -kFar) & (nearCorner < kFar) & (farCorner > -kFar) & (farCorner < kFar);
-    if (!(near[0] && near[1])) return std::nullopt;
+    const auto near = (lowX > -kFar) & (highX < kFar) & (lowY > -kFar) & (highY < kFar);
+    if (!(near[0] && near[1])) {
+        // Converting a lane beyond an int would be undefined: such a lane is
+        // given zeros and no bounds.
+        lowX = near ? lowX : Pair{};
+        highX = near ? highX : Pair{};
+        lowY = near ? lowY : Pair{};
+        highY = near ? highY : Pair{};
+    }
     // The truncation of ParticleBox's corner lies between the floor and the
-    // ceiling of ours widened by the error.
-    const IntPair low = FloorToInt((nearCorner < farCorner ? nearCorner : farCorner) - kError);
-    const IntPair high = CeilToInt((nearCorner > farCorner ? nearCorner : farCorner) + kError);
-    return Rect{low[0], low[1], high[0], high[1]};
+    // ceiling of ours widened by kError. Shifted, a corner rounds by at most
+    // 2^-23 (below 2^31, a double's spacing is at most 2^-22), so widened by
+    // kError twice, its floor still lies on the right side.
+    return {__builtin_convertvector(lowX + (kShift - 2 * kError), IntPair) - kWholeShift,
+            __builtin_convertvector(lowY + (kShift - 2 * kError), IntPair) - kWholeShift,
+            __builtin_convertvector(highX + (kShift + 2 * kError), IntPair) - (kWholeShift - 1),
+            __builtin_convertvector(highY + (kShift + 2 * kError), IntPair) - (kWholeShift - 1),
+            {near[0] != 0, near[1] != 0}};
 }
 
 // The truncation of every value within kError of `corner`, when they all
@@ -194,7 +218,7 @@ std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position
 std::optional<Rect> ParticleBounds(const Particle& particle, Vector3 position, const Matrix3& rotation, double scale,
                                    int height)
 {
-    return BoundsOf(particle, PlacementOf(position, rotation, scale, height));
+    return BoundsOfTwo(particle, particle, PlacementOf(position, rotation, scale, height)).Of(0);
 }
 
 namespace {
@@ -220,12 +244,28 @@ public:
     {
         return ParticleBox(body_.particles[i], body_.position, body_.rotation, scale_, height_);
     }
-    void Bounds(std::size_t first, std::span<std::optional<Rect>> bounds) const override
+    std::size_t Bounds(std::size_t first, const CoveredBlocks& covered, std::span<DiscBounds> out) const override
     {
-        // Backwards, as a canvas asks, so that the particles are read in one
-        // falling stream the processor fetches ahead.
+        // Backwards, as a canvas paints, so that the particles are read in
+        // one falling stream the processor fetches ahead.
         const Particle* particles = body_.particles.data() + first;
-        for (std::size_t k = bounds.size(); k-- > 0;) bounds[k] = BoundsOf(particles[k], placement_);
+        // Copies, which writing `out` cannot change.
+        const CoveredBlocks blocks = covered;
+        const Placement at = placement_;
+        std::size_t written = 0;
+        const auto keep = [&](std::size_t k, const TwoBounds& two, int lane) {
+            if (two.known[lane] && blocks.Hide({two.left[lane], two.top[lane], two.right[lane], two.bottom[lane]}))
+                return;
+            out[written++] = {first + k, two.Of(lane)};
+        };
+        std::size_t k = out.size();
+        for (; k >= 2; k -= 2) {
+            const TwoBounds two = BoundsOfTwo(particles[k - 1], particles[k - 2], at);
+            keep(k - 1, two, 0);
+            keep(k - 2, two, 1);
+        }
+        if (k == 1) keep(0, BoundsOfTwo(particles[0], particles[0], at), 0);
+        return written;
     }
 
 private:

@@ -52,7 +52,8 @@ std::uint16_t Coverage::ReachFrom(std::size_t column, std::size_t row) const
 void Coverage::UpdateReach(std::size_t column, std::size_t row)
 {
     done_[row * gridAcross_ + column] = 1;
-    const std::size_t lastY = std::min(row, reachDown_ - 1), lastX = std::min(column, reachAcross_ - 1);
+    const std::size_t lastY = std::min<std::size_t>(row, blocks_.rows - 1);
+    const std::size_t lastX = std::min<std::size_t>(column, blocks_.columns - 1);
     for (std::size_t fromY = row >= kReach - 1 ? row - (kReach - 1) : 0; fromY <= lastY; ++fromY)
         for (std::size_t fromX = column >= kReach - 1 ? column - (kReach - 1) : 0; fromX <= lastX; ++fromX)
             reach_[fromY * gridAcross_ + fromX] = ReachFrom(fromX, fromY);
@@ -77,24 +78,21 @@ void Coverage::Reset(int width, int height)
 
     // A look-up may start one block past the picture's right or bottom edge
     // and reach kReach − 1 blocks further.
-    reachAcross_ = kMargin + blocksAcross_ + 1;
-    reachDown_ = kMargin + blocksDown + 1;
-    gridAcross_ = reachAcross_ + kReach - 1;
-    const std::size_t gridDown = reachDown_ + kReach - 1;
+    const std::size_t reachAcross = kMargin + blocksAcross_ + 1, reachDown = kMargin + blocksDown + 1;
+    gridAcross_ = reachAcross + kReach - 1;
+    const std::size_t gridDown = reachDown + kReach - 1;
     done_.assign(gridAcross_ * gridDown, 1);
     for (std::size_t by = 0; by < blocksDown; ++by)
         std::fill_n(&done_[(by + kMargin) * gridAcross_ + kMargin], blocksAcross_, 0);
-    reach_.resize(gridAcross_ * reachDown_);
-    for (std::size_t row = 0; row < reachDown_; ++row)
-        for (std::size_t column = 0; column < reachAcross_; ++column)
+    reach_.resize(gridAcross_ * reachDown);
+    blocks_ = {reach_.data(), gridAcross_, static_cast<unsigned>(reachAcross), static_cast<unsigned>(reachDown)};
+    for (std::size_t row = 0; row < reachDown; ++row)
+        for (std::size_t column = 0; column < reachAcross; ++column)
             reach_[row * gridAcross_ + column] = ReachFrom(column, row);
 }
 
-bool Coverage::PixelsCovered(Rect area) const
+bool Coverage::PixelsCovered(int left, int top, int right, int bottom) const
 {
-    const int left = std::max(area.left, 0), right = std::min(area.right, width_);
-    const int top = std::max(area.top, 0), bottom = std::min(area.bottom, height_);
-    if (left >= right || top >= bottom) return true;
     // The pixels asked for in each word of a row, the same in every row.
     const int firstWord = left >> 6, lastWord = (right - 1) >> 6;
     for (int w = firstWord; w <= lastWord; ++w) {
@@ -122,5 +120,5 @@ bool Coverage::CoversSlowly(Rect area) const
                 blocksCovered = false;
                 break;
             }
-    return blocksCovered || PixelsCovered({left, top, right, bottom});
+    return blocksCovered || PixelsCovered(left, top, right, bottom);
 }

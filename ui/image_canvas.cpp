@@ -15,7 +15,8 @@ namespace {
 // 8 × 8 pixels on 879 × 552).
 constexpr double kDepthThatPays = 10;
 
-// Bounds asked for at once: few enough to stay in the first-level cache.
+// Discs asked for at once: few enough for their bounds to stay in the
+// first-level cache.
 constexpr std::size_t kBoundsAtOnce = 256;
 
 QColor ToQColor(Color color)
@@ -100,9 +101,10 @@ void ImageCanvas::Discs(const DiscRun& run)
     // Painting backwards costs more per disc than stamping it, and pays only
     // where discs lie several deep: judged from the last disc's size.
     const std::size_t count = run.Count();
-    std::optional<Rect> last;
-    if (count > 0) run.Bounds(count - 1, std::span(&last, 1));
-    const double area = last ? static_cast<double>(last->right - last->left) * (last->bottom - last->top) : 0;
+    DiscBounds last;
+    if (count > 0) run.Bounds(count - 1, CoveredBlocks{}, std::span(&last, 1));
+    const auto& rect = last.bounds;
+    const double area = rect ? static_cast<double>(rect->right - rect->left) * (rect->bottom - rect->top) : 0;
     if (static_cast<double>(count) * area < kDepthThatPays * image_.width() * image_.height()) {
         Canvas::Discs(run);
         return;
@@ -113,13 +115,15 @@ void ImageCanvas::Discs(const DiscRun& run)
     coverage_.Reset(image_.width(), image_.height());
     const QRgb brush = ToQColor(brush_).rgb();
     const QRgb pen = ToQColor(pen_).rgb();
-    std::array<std::optional<Rect>, kBoundsAtOnce> bounds;
+    std::array<DiscBounds, kBoundsAtOnce> found;
     for (std::size_t end = count; end > 0;) {
-        const std::size_t first = end > bounds.size() ? end - bounds.size() : 0;
-        run.Bounds(first, std::span(bounds).first(end - first));
-        for (std::size_t i = end; i-- > first;) {
-            if (const auto& rect = bounds[i - first]; rect && coverage_.Covers(*rect)) continue;
-            const auto corners = run.Box(i);
+        const std::size_t first = end > found.size() ? end - found.size() : 0;
+        // The blocks as they stand now: the discs painted meanwhile may hide
+        // more of those found, which the exact test below then tells.
+        const std::size_t unhidden = run.Bounds(first, coverage_.Blocks(), std::span(found).first(end - first));
+        for (const DiscBounds& disc : std::span(found).first(unhidden)) {
+            if (disc.bounds && coverage_.Covers(*disc.bounds)) continue;
+            const auto corners = run.Box(disc.index);
             if (!corners) continue;
             const auto box = VisibleBox(corners->x1, corners->y1, corners->x2, corners->y2);
             if (!box) continue;
