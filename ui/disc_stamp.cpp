@@ -92,3 +92,21 @@ void DiscStamp::StampUncovered(QImage& image, int left, int top, QRgb pen, QRgb 
         }
     }
 }
+
+std::optional<OrderedBox> VisibleBox(int x1, int y1, int x2, int y2, int width, int height)
+{
+    // In 64 bits: corners near the int limits must not overflow the box size.
+    const OrderedBox box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    if (box.right - box.left < 2 || box.bottom - box.top < 2) return std::nullopt;
+    if (box.right <= 0 || box.bottom <= 0 || box.left >= width || box.top >= height) return std::nullopt;
+    return box;
+}
+
+const DiscStamp* DiscStamps::For(const OrderedBox& box)
+{
+    if (box.right - box.left > kLargestStamp || box.bottom - box.top > kLargestStamp) return nullptr;
+    const auto size = std::pair{static_cast<int>(box.right - box.left), static_cast<int>(box.bottom - box.top)};
+    auto stamp = stamps_.find(size);
+    if (stamp == stamps_.end()) stamp = stamps_.emplace(size, DiscStamp(size.first, size.second)).first;
+    return &stamp->second;
+}

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <map>
-#include <optional>
-#include <utility>
+#include <cstddef>
 
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 
 #include "session/canvas.h"
+#include "ui/backwards_painter.h"
 #include "ui/disc_stamp.h"
 
 // The retained picture of the drawing area, painted with QPainter: solid
@@ -27,7 +26,8 @@ public:
     void SetPenColor(Color color) override { pen_ = color; }
     void FillRect(Rect rect) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
-    // Many discs are painted backwards, each pixel once by the last disc over it.
+    // Many discs are painted backwards, each pixel once by the last disc over
+    // it; runs of more than SplitDiscRunsAbove's count in two halves at once.
     void Discs(const DiscRun& run) override;
     void TextOut(int x, int y, std::string_view text) override;
     int TextWidth(std::string_view text) const override;
@@ -36,26 +36,20 @@ public:
     void LineTo(int x, int y) override;
 
     const QImage& Image() const { return image_; }
+    // Runs of more discs than `count` that are painted backwards are painted
+    // as two halves at once, on two threads; the largest count keeps one. By
+    // default 4·10^5, or the largest where the machine has a single core.
+    void SplitDiscRunsAbove(std::size_t count) { splitAbove_ = count; }
     static QFont Font();
 
 private:
-    // An ellipse's box with left ≤ right and top ≤ bottom, in 64 bits.
-    struct Box {
-        long long left = 0;
-        long long top = 0;
-        long long right = 0;
-        long long bottom = 0;
-    };
-    // Nothing when the ellipse leaves no pixel on the picture.
-    std::optional<Box> VisibleBox(int x1, int y1, int x2, int y2) const;
-    // Nothing for a box too large to keep a stamp of.
-    const DiscStamp* StampFor(const Box& box);
-    void PaintUncovered(const Box& box, QRgb pen, QRgb brush);
-
     QImage image_;
     Color brush_ = kWhite;
     Color pen_ = kBlack;
     QPoint penPosition_;
-    std::map<std::pair<int, int>, DiscStamp> stamps_;  // by box width and height
-    Coverage coverage_;                                // kept between runs for its memory
+    DiscStamps stamps_;
+    std::size_t splitAbove_;
+    BackwardsPainter later_;
+    BackwardsPainter earlier_;
+    QImage layer_;  // where the earlier half of a split run is painted
 };
