@@ -17,8 +17,8 @@ QPoint PixelOf(const QMouseEvent* event)
 }
 
 // With RBD_FIRST_FRAME_CLOCK set, the first paint of a drawing area writes
-// the monotonic clock to standard error: how a benchmark started in the same
-// machine tells when the first frame was shown.
+// the monotonic clock to standard error, so that a benchmark on the same
+// machine can tell how long the program took to show its first frame.
 void ReportFirstFrame()
 {
     static const bool wanted = std::getenv("RBD_FIRST_FRAME_CLOCK") != nullptr;
