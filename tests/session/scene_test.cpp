@@ -351,7 +351,7 @@ TEST(DrawScene, RunsHandOverBoundsFromTheLastDown)
         return std::uniform_real_distribution<double>(low, high)(random);
     };
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    std::vector<std::uint16_t> everyBlockCovered(100 * 100, 0x1FF);
+    std::vector<std::uint16_t> everyBlockCovered(std::size_t{100} * 100, 0x1FF);
     for (const std::size_t count : {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{7}, std::size_t{600}}) {
         RigidBody body = OneParticleAt({uniform(10, 50), uniform(10, 30), 0});
         body.particles.resize(count);

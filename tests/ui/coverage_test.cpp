@@ -12,25 +12,30 @@ namespace {
 class PlainCoverage {
 public:
     PlainCoverage(int width, int height)
-        : width_(width), height_(height), covered_(static_cast<std::size_t>(width * height), false)
+        : width_(width), height_(height), covered_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
     {
     }
 
     bool Cover(int y, int x)
     {
-        const bool fresh = !covered_[static_cast<std::size_t>(y * width_ + x)];
-        covered_[static_cast<std::size_t>(y * width_ + x)] = true;
+        const bool fresh = !covered_[At(y, x)];
+        covered_[At(y, x)] = true;
         return fresh;
     }
     bool Covers(Rect area) const
     {
         for (int y = std::max(area.top, 0); y < std::min(area.bottom, height_); ++y)
             for (int x = std::max(area.left, 0); x < std::min(area.right, width_); ++x)
-                if (!covered_[static_cast<std::size_t>(y * width_ + x)]) return false;
+                if (!covered_[At(y, x)]) return false;
         return true;
     }
 
 private:
+    std::size_t At(int y, int x) const
+    {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+    }
+
     int width_;
     int height_;
     std::vector<bool> covered_;
