@@ -7,7 +7,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 #include <memory>
 
 #include <QGuiApplication>
@@ -43,7 +42,6 @@ void BM_DrawSceneClearing(benchmark::State& state)
     Scene scene;
     if (!Load(state, scene)) return;
     ImageCanvas canvas(kWidth, kHeight);
-    canvas.SplitDiscRunsAbove(std::numeric_limits<std::size_t>::max());
     for (auto _ : state) {
         DrawScene(canvas, scene.body, scene.settings, 1.0);
         benchmark::DoNotOptimize(canvas.Image().constBits());
@@ -51,8 +49,7 @@ void BM_DrawSceneClearing(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-// On one thread unless `threads` is 2: the goal is the time of one core.
-void Tick(benchmark::State& state, int threads)
+void BM_Tick(benchmark::State& state)
 {
     Scene scene;
     if (!Load(state, scene)) return;
@@ -60,7 +57,6 @@ void Tick(benchmark::State& state, int threads)
     scene.body.torque = {0, 0, 3};
     const RigidBody fresh = scene.body;
     ImageCanvas canvas(kWidth, kHeight);
-    canvas.SplitDiscRunsAbove(threads == 2 ? 0 : std::numeric_limits<std::size_t>::max());
     int steps = 0;
     for (auto _ : state) {
         StepBody(scene.body, scene.settings, 0.2, kWidth, kHeight);
@@ -75,10 +71,6 @@ void Tick(benchmark::State& state, int threads)
         }
     }
 }
-
-void BM_Tick(benchmark::State& state) { Tick(state, 1); }
-// Both threads' time as CPU time, and the time that passes as well.
-void BM_TickTwoThreads(benchmark::State& state) { Tick(state, 2); }
 
 // Each particle's body position read from the particles as the body keeps
 // them, and nothing else: the bound a tick is compared with, as the setup is
@@ -118,12 +110,6 @@ void BM_FirstFrame(benchmark::State& state)
 
 BENCHMARK(BM_DrawSceneClearing)->Arg(8)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tick)->Arg(8)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TickTwoThreads)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadPositions)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstFrame)->Arg(1000000)->Unit(benchmark::kMillisecond);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <span>
 
 #include <QPainter>
@@ -15,13 +14,12 @@ constexpr std::size_t kBoundsAtOnce = 256;
 
 }  // namespace
 
-void BackwardsPainter::Paint(const DiscRun& run, std::size_t first, std::size_t end, QImage& picture, QRgb pen,
-                             QRgb brush)
+void BackwardsPainter::Paint(const DiscRun& run, QImage& picture, QRgb pen, QRgb brush)
 {
     coverage_.Reset(picture.width(), picture.height());
     std::array<DiscBounds, kBoundsAtOnce> found;
-    while (end > first) {
-        const std::size_t from = end - first > found.size() ? end - found.size() : first;
+    for (std::size_t end = run.Count(); end > 0;) {
+        const std::size_t from = end > found.size() ? end - found.size() : 0;
         // The blocks as they stand now: the discs painted meanwhile may hide
         // more of those found, which the exact test below then tells.
         const std::size_t unhidden = run.Bounds(from, coverage_.Blocks(), std::span(found).first(end - from));
@@ -66,20 +64,5 @@ void BackwardsPainter::PaintUncovered(QImage& picture, const OrderedBox& box, QR
         for (int x = left; x < right; ++x)
             if (qAlpha(from[x]) != 0 && coverage_.Cover(y, x >> 6, std::uint64_t{1} << (x & 63)) != 0)
                 to[x] = qRed(from[x]) == 0 ? pen : brush;
-    }
-}
-
-void ShowUnder(const QImage& layer, const Coverage& layerCovered, const Coverage& pictureCovered, QImage& picture)
-{
-    for (int y = 0; y < picture.height(); ++y) {
-        const std::uint64_t* under = layerCovered.Row(y);
-        const std::uint64_t* over = pictureCovered.Row(y);
-        const auto* from = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
-        auto* to = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (std::size_t word = 0; word < layerCovered.WordsPerRow(); ++word)
-            for (std::uint64_t shows = under[word] & ~over[word]; shows != 0; shows &= shows - 1) {
-                const std::size_t x = word * 64 + static_cast<std::size_t>(std::countr_zero(shows));
-                to[x] = from[x];
-            }
     }
 }

@@ -19,10 +19,6 @@ public:
     // What one look-up per disc tells, valid until the next Cover or Reset.
     const CoveredBlocks& Blocks() const { return blocks_; }
 
-    // Row y's pixels, bit j of word w for pixel 64·w + j: set where covered.
-    const std::uint64_t* Row(int y) const { return &bits_[static_cast<std::size_t>(y) * words_]; }
-    std::size_t WordsPerRow() const { return words_; }
-
     // Covers the pixels 64·word + j of row y for each bit j of `pixels`, all
     // on the picture; returns those that were not covered before.
     std::uint64_t Cover(int y, int word, std::uint64_t pixels)

@@ -1,10 +1,7 @@
 #include "ui/image_canvas.h"
 
 #include <algorithm>
-#include <exception>
 #include <span>
-#include <limits>
-#include <thread>
 #include <utility>
 
 #include <QFontMetrics>
@@ -16,11 +13,6 @@ namespace {
 // faster; below it, stamping in order does (the two meet near 4·10^4 discs of
 // 8 × 8 pixels on 879 × 552).
 constexpr double kDepthThatPays = 10;
-
-// Above this many discs, painting backwards in two halves at once measures
-// faster where there is a second core: each thread reads half the particles,
-// but both paint what shows of their half, so the halves must be large.
-constexpr std::size_t kSplitAbove = 400000;
 
 QColor ToQColor(Color color)
 {
@@ -42,9 +34,7 @@ public:
 
 }  // namespace
 
-ImageCanvas::ImageCanvas(int width, int height)
-    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32),
-      splitAbove_(std::thread::hardware_concurrency() >= 2 ? kSplitAbove : std::numeric_limits<std::size_t>::max())
+ImageCanvas::ImageCanvas(int width, int height) : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
 {
     image_.fill(Qt::white);
 }
@@ -96,33 +86,7 @@ void ImageCanvas::Discs(const DiscRun& run)
         return;
     }
 
-    const QRgb brush = ToQColor(brush_).rgb();
-    const QRgb pen = ToQColor(pen_).rgb();
-    if (count <= splitAbove_) {
-        later_.Paint(run, 0, count, image_, pen, brush);
-        return;
-    }
-    // Two halves at once: the later on the picture, the earlier into a layer
-    // that shows where the later left a pixel open, the same pixels.
-    if (layer_.size() != image_.size()) layer_ = QImage(image_.size(), QImage::Format_RGB32);
-    const std::size_t half = count / 2;
-    std::exception_ptr failed;
-    std::thread earlier([&] {
-        try {
-            earlier_.Paint(run, 0, half, layer_, pen, brush);
-        } catch (...) {
-            failed = std::current_exception();
-        }
-    });
-    try {
-        later_.Paint(run, half, count, image_, pen, brush);
-    } catch (...) {
-        earlier.join();
-        throw;
-    }
-    earlier.join();
-    if (failed) std::rethrow_exception(failed);
-    ShowUnder(layer_, earlier_.Covered(), later_.Covered(), image_);
+    backwards_.Paint(run, image_, ToQColor(pen_).rgb(), ToQColor(brush_).rgb());
 }
 
 void ImageCanvas::TextOut(int x, int y, std::string_view text)

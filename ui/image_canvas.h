@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef>
-
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -26,8 +24,7 @@ public:
     void SetPenColor(Color color) override { pen_ = color; }
     void FillRect(Rect rect) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
-    // Many discs are painted backwards, each pixel once by the last disc over
-    // it; runs of more than SplitDiscRunsAbove's count in two halves at once.
+    // Many discs are painted backwards, each pixel once by the last disc over it.
     void Discs(const DiscRun& run) override;
     void TextOut(int x, int y, std::string_view text) override;
     int TextWidth(std::string_view text) const override;
@@ -36,10 +33,6 @@ public:
     void LineTo(int x, int y) override;
 
     const QImage& Image() const { return image_; }
-    // Runs of more discs than `count` that are painted backwards are painted
-    // as two halves at once, on two threads; the largest count keeps one. By
-    // default 4·10^5, or the largest where the machine has a single core.
-    void SplitDiscRunsAbove(std::size_t count) { splitAbove_ = count; }
     static QFont Font();
 
 private:
@@ -48,8 +41,5 @@ private:
     Color pen_ = kBlack;
     QPoint penPosition_;
     DiscStamps stamps_;
-    std::size_t splitAbove_;
-    BackwardsPainter later_;
-    BackwardsPainter earlier_;
-    QImage layer_;  // where the earlier half of a split run is painted
+    BackwardsPainter backwards_;
 };

@@ -1,7 +1,5 @@
 #include "ui/image_canvas.h"
 
-#include <initializer_list>
-#include <limits>
 #include <random>
 
 #include <QFontInfo>
@@ -232,10 +230,10 @@ TEST(ImageCanvas, StampedDiscsMatchPaintedOnesPixelForPixel)
     EXPECT_EQ(stamped.Image(), painted);
 }
 
-// Many discs are painted backwards, each pixel once, on one thread or in two
-// halves at once; the picture must be the one painting every disc in index
-// order gives, over random bodies, picture sizes, rotations and scales, with
-// discs cut by every edge and a few too large for a stamp.
+// Many discs are painted backwards, each pixel once; the picture must be the
+// one painting every disc in index order gives, over random bodies, picture
+// sizes, rotations and scales, with discs cut by every edge and a few too
+// large for a stamp.
 TEST(ImageCanvas, DiscRunsMatchPaintingInIndexOrder)
 {
     std::mt19937_64 random(20261207);
@@ -263,18 +261,15 @@ TEST(ImageCanvas, DiscRunsMatchPaintingInIndexOrder)
         body.rotation = ToRotationMatrix(Normalize({uniform(-1, 1), uniform(-1, 1), uniform(-1, 1), uniform(-1, 1)}));
         settings.particleCount = static_cast<double>(body.particles.size()) - (trial % 4 == 1 ? 7.5 : 0.0);
 
-        ImageCanvas fast(width, height), split(width, height);
-        fast.SplitDiscRunsAbove(std::numeric_limits<std::size_t>::max());
-        split.SplitDiscRunsAbove(0);
+        ImageCanvas fast(width, height);
         PlainCanvas plain(width, height);
         // Something underneath for the discs to leave where they do not reach.
-        for (Canvas* canvas : std::initializer_list<Canvas*>{&fast, &split, &plain}) {
+        for (Canvas* canvas : {static_cast<Canvas*>(&fast), static_cast<Canvas*>(&plain)}) {
             canvas->MoveTo(0, 0);
             canvas->LineTo(width, height);
             DrawScene(*canvas, body, settings, 0.0);
         }
         ASSERT_EQ(fast.Image(), plain.Image())
             << "trial " << trial << ", " << body.particles.size() << " particles on " << width << " × " << height;
-        ASSERT_EQ(split.Image(), plain.Image()) << "in two halves, trial " << trial;
     }
 }
