@@ -16,8 +16,10 @@ TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
 
 def medians(paths):
     """{benchmark name: (CPU ms, real ms)}, without the suffixes that name
-    the time measured ("/manual_time", "/real_time", ...)."""
+    the time measured ("/manual_time", "/real_time", ...); and
+    {name + ":program_cpu_ms": ms} for the started program's CPU time."""
     runs = {}
+    counters = {}
     aggregated = {}
     for path in paths:
         with open(path, encoding="utf-8") as file:
@@ -32,13 +34,19 @@ def medians(paths):
                     name = name.replace(suffix, "")
                 scale = TO_MS[entry.get("time_unit", "ns")]
                 times = (entry["cpu_time"] * scale, entry["real_time"] * scale)
+                counter = entry.get("program_cpu_ms")
                 if entry.get("run_type") == "aggregate":
                     if entry.get("aggregate_name") == "median":
                         aggregated[name] = times
+                        if counter is not None:
+                            aggregated[name + ":program_cpu_ms"] = counter
                 else:
                     runs.setdefault(name, []).append(times)
+                    if counter is not None:
+                        counters.setdefault(name + ":program_cpu_ms", []).append(counter)
     figures = {name: (statistics.median(t[0] for t in times), statistics.median(t[1] for t in times))
                for name, times in runs.items()}
+    figures.update({name: statistics.median(values) for name, values in counters.items()})
     figures.update(aggregated)
     return figures
 
@@ -85,9 +93,21 @@ def goals(figures):
                    "BM_TickEveryPanelAndOverlay", "BM_TickNoPanels", 0.25),
         below("Start to first frame shown, default body, under 150 ms (wall)", "BM_FirstFrameShown/8", 150,
               times=real),
-        difference("Start to first frame shown, 10^6 particles, under the setup's time + 50 ms (wall)",
-                   "BM_FirstFrameShown/1000000", "BM_SetupBody/1000000", 50, times=real),
+        start_beyond_setup(figures),
     ]
+
+
+def start_beyond_setup(figures):
+    """The start's wall time against the setup's CPU time: on a quiet
+    machine the two clocks agree, and other work stretches only the first."""
+    goal = "Start to first frame shown, 10^6 particles, under the setup's time + 50 ms (wall − setup CPU)"
+    start, setup = figures.get("BM_FirstFrameShown/1000000"), figures.get("BM_SetupBody/1000000")
+    if start is None or setup is None:
+        return (goal, "not measured", None)
+    beyond = start[1] - setup[0]
+    cpu = figures.get("BM_FirstFrameShown/1000000:program_cpu_ms")
+    spent = f"; the program's CPU {cpu:.3g} ms" if cpu is not None else ""
+    return (goal, f"{beyond:.3g} ms ({start[1]:.3g} − {setup[0]:.3g} ms{spent})", beyond < 50)
 
 
 def main():
