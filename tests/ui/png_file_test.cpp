@@ -136,7 +136,7 @@ TEST_F(FullDisk, ScriptFramesFailWithTheReasonAndAFailureCode)
     // One message for the frames, which then stop; one for the frame asked for.
     EXPECT_EQ(err.str(), "line 0: error: cannot write the picture '" + frames +
                              "/frame-000001.png': No space left on device\n"
-                             "error: no further frames are written to '" +
+                             "line 0: error: no further frames are written to '" +
                              frames +
                              "'\n"
                              "line 1: error: cannot write the picture '" +
@@ -156,7 +156,7 @@ TEST_F(FullDisk, AReadOnlyFramesFolderIsReportedOnce)
               1);
     EXPECT_EQ(err.str(), "line 0: error: cannot write the picture '" + frames.string() +
                              "/frame-000001.png': Read-only file system\n"
-                             "error: no further frames are written to '" +
+                             "line 0: error: no further frames are written to '" +
                              frames.string() + "'\n");
 }
 
@@ -167,7 +167,7 @@ TEST_F(FullDisk, ARecordingThatCannotStartSaysWhy)
     for (const auto& [path, reason] : {std::pair<std::string, std::string>{good_.string(), "No space left on device"},
                                        {"/dev/full", "No space left on device"}}) {
         SessionRecorder recorder(live.session, [](const std::string&) {});
-        EXPECT_EQ(Written([&] { recorder.Start(QString::fromStdString(path)); }), reason) << path;
+        EXPECT_EQ(Written([&] { recorder.Begin(QString::fromStdString(path)); }), reason) << path;
     }
     ExpectUntouched();
 }
