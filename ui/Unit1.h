@@ -43,8 +43,8 @@ public:
     // applies `command` and shows what refused it, without stopping the
     // person. Returns whether it was applied.
     bool Do(const Command& command);
-    // Writes the picture as it is to a PNG file; one that cannot be written is
-    // reported and left as it was.
+    // Writes the picture as it is to a PNG file; one that cannot be written,
+    // or is a file the run reads or writes, is reported and left as it was.
     void SavePicture(const QString& path);
 
     Session& CurrentSession() { return session_; }
@@ -81,6 +81,7 @@ private:
     // The controls keep their place by the drawing area's bottom-left corner.
     void PlaceControls();
 
+    const LiveSession& live_;
     Session& session_;
     ErrorReporter reportError_;
     QLabel* densityNote_;

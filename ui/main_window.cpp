@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
@@ -32,7 +35,7 @@ const QString kSettingsName = QStringLiteral("rigid-body");
 }  // namespace
 
 MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
-    : QMainWindow(parent),
+    : QMainWindow(parent), live_(live),
       form_(new TForm1(
           live, [this](const std::string& message) { TForm1::ShowMessageBox(this, message); }, this)),
       actions_(std::make_unique<DesktopActions>(*form_, choose)), choose_(std::move(choose)),
@@ -203,9 +206,12 @@ void MainWindow::RestoreSettings()
     const QSettings settings(kSettingsName, kSettingsName);
     restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
     restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
+    KeepOnScreen();
+    // Snapped to the menu's paces, so that one of them is checked and the
+    // keys step from it.
     bool valid = false;
     const double speed = settings.value(QStringLiteral("speed"), 1.0).toDouble(&valid);
-    if (valid) form_->Do({.kind = CommandKind::Speed, .speed = speed});
+    if (valid) form_->Do({.kind = CommandKind::Speed, .speed = NearestSpeedChoice(speed)});
     for (const QString& name : settings.value(QStringLiteral("overlays")).toStringList())
         if (const auto overlay = OverlayNamed(name.toStdString()))
             form_->Do({.kind = CommandKind::View, .overlay = *overlay, .on = true});
@@ -214,10 +220,45 @@ void MainWindow::RestoreSettings()
             IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay));
     recentFiles_ = settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kMostRecentFiles);
     FillRecentMenu();
+    CheckSettingsCanBeSaved(settings.fileName());
+}
+
+// A saved geometry may come from a larger screen, or hold anything at all: the
+// window opens whole on the screen it is on, every control within reach, and
+// so is never saved back larger than it was shown.
+void MainWindow::KeepOnScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    QRect shown = geometry();
+    shown.setSize(shown.size().boundedTo(available.size()));
+    shown.moveTo(std::clamp(shown.x(), available.left(), available.right() + 1 - shown.width()),
+                 std::clamp(shown.y(), available.top(), available.bottom() + 1 - shown.height()));
+    setGeometry(shown);
+}
+
+// Tried as a save would write them, beside the file, at the start: said once
+// while the person can still read it, not when the window closes. Settings
+// that cannot be saved are then left as they are.
+void MainWindow::CheckSettingsCanBeSaved(const QString& file)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    try {
+        FileAside trial(file.toStdString());
+        trial.Write("\n");
+    } catch (const WriteError& failure) {
+        settingsSavable_ = false;
+        constexpr int kShownFor = 20000;  // milliseconds
+        statusBar()->showMessage(
+            QStringLiteral("The settings cannot be saved in %1: %2")
+                .arg(QString::fromStdString(ShownPath(file.toStdString())), QString::fromStdString(failure.what())),
+            kShownFor);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    event->accept();
+    if (!settingsSavable_) return;
     QSettings settings(kSettingsName, kSettingsName);
     settings.setValue(QStringLiteral("geometry"), saveGeometry());
     settings.setValue(QStringLiteral("windowState"), saveState());
@@ -228,7 +269,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         if (IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay))
             overlays << QString::fromUtf8(entry.word.data(), std::ssize(entry.word));
     settings.setValue(QStringLiteral("overlays"), overlays);
-    event->accept();
 }
 
 void MainWindow::AddRecentFile(const QString& path)
@@ -278,9 +318,10 @@ void MainWindow::ExportData(const QString& path)
     // Written aside, every write checked, then moved over the file: a failed
     // export leaves an older file whole.
     try {
+        live_.CheckOutput(path.toStdString());
         WriteFileAside(path.toStdString(), text);
-    } catch (const WriteError& failure) {
+    } catch (const std::runtime_error& failure) {
         TForm1::ShowMessageBox(this,
-                               "cannot write the data '" + PrintableText(path.toStdString()) + "': " + failure.what());
+                               "cannot write the data '" + ShownPath(path.toStdString()) + "': " + failure.what());
     }
 }

@@ -38,11 +38,14 @@ public:
     // The View menu's overlay entries, one per overlay, in kOverlayTable's order.
     const std::vector<QAction*>& OverlayActions() const { return overlayActions_; }
     // Writes the data of every step since the last setup as CSV to `path`;
-    // one that cannot be written is reported and left as it was.
+    // one that cannot be written, or is a file the run reads or writes, is
+    // reported and left as it was.
     void ExportData(const QString& path);
 
-    // Geometry, speed and recent files as the last run left them. Called once
-    // the session is being recorded, so that a recording holds their effects.
+    // Geometry, speed and recent files as the last run left them, the window
+    // kept on the screen and the speed on the menu's. Called once the session
+    // is being recorded, so that a recording holds their effects. Settings
+    // that could not be saved are said once in the status bar.
     void RestoreSettings();
     // The key and mouse help page's text (HTML), made from the actions' keys.
     QString KeysHelp() const;
@@ -54,6 +57,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void KeepOnScreen();
+    void CheckSettingsCanBeSaved(const QString& file);
     void BuildMenus();
     void BuildPanels();
     void AddRecentFile(const QString& path);
@@ -64,6 +69,7 @@ private:
     void TimingChanged() override { ShowStatus(); }
     void SetupDone() override;
 
+    const LiveSession& live_;
     TForm1* form_;
     std::unique_ptr<DesktopActions> actions_;
     FileChooser choose_;
@@ -76,6 +82,7 @@ private:
     std::vector<std::string> rowsSinceSetup_;
     QMenu* recentMenu_ = nullptr;
     QStringList recentFiles_;
+    bool settingsSavable_ = true;
     QLabel* runState_;
     QLabel* time_;
     QLabel* speed_;
