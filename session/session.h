@@ -81,7 +81,8 @@ public:
     // rules act. A command that would change nothing (the density text it
     // already has, the size, speed or overlay already in place, a tick while
     // halted) is not applied and not heard. Throws the refusal of a setup
-    // (SetupError), with everything left as it was. `state` and `frame` are
+    // (SetupError), with everything left as it was; an open of a path with a
+    // NUL byte is refused before it is heard. `state` and `frame` are
     // not events: whoever replays a script answers them.
     void Apply(const Command& command);
 

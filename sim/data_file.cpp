@@ -44,9 +44,6 @@ bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r' ||
 
 DataFile::DataFile(const std::filesystem::path& path) : shownPath_(ShownPath(AbsoluteForMessages(path)))
 {
-    // The system would read the path only up to the NUL, and so another file.
-    if (path.native().find('\0') != std::string::npos)
-        throw SetupError("cannot open " + Where() + ": a path cannot hold a NUL byte");
     auto fail = [&](const char* what, int error) {
         throw SetupError("cannot " + std::string(what) + " " + Where() + ": " + std::generic_category().message(error));
     };

@@ -204,9 +204,8 @@ QString MainWindow::ExampleBodiesFolder()
 void MainWindow::RestoreSettings()
 {
     const QSettings settings(kSettingsName, kSettingsName);
-    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    if (restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray())) KeepOnScreen();
     restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
-    KeepOnScreen();
     // Snapped to the menu's paces, so that one of them is checked and the
     // keys step from it.
     bool valid = false;
@@ -225,14 +224,18 @@ void MainWindow::RestoreSettings()
 
 // A saved geometry may come from a larger screen, or hold anything at all: the
 // window opens whole on the screen it is on, every control within reach, and
-// so is never saved back larger than it was shown.
+// so is never saved back larger than it was shown. (The classic size a window
+// opens at without settings is left to the desktop.)
 void MainWindow::KeepOnScreen()
 {
-    const QRect available = screen()->availableGeometry();
-    QRect shown = geometry();
-    shown.setSize(shown.size().boundedTo(available.size()));
-    shown.moveTo(std::clamp(shown.x(), available.left(), available.right() + 1 - shown.width()),
-                 std::clamp(shown.y(), available.top(), available.bottom() + 1 - shown.height()));
+    // The frame the desktop draws around the window is known only once it is
+    // shown: room is left for a title bar and a border as the style draws them.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QRect room = screen()->availableGeometry() -
+                       QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
+    QRect shown(geometry().topLeft(), geometry().size().expandedTo(minimumSizeHint()).boundedTo(room.size()));
+    shown.moveTo(std::clamp(shown.x(), room.left(), room.right() + 1 - shown.width()),
+                 std::clamp(shown.y(), room.top(), room.bottom() + 1 - shown.height()));
     setGeometry(shown);
 }
 

@@ -1,8 +1,13 @@
 #include "ui/main_window.h"
 
+#include <climits>
 #include <fstream>
 
 #include <QAction>
+#include <QDataStream>
+#include <QDir>
+#include <QScreen>
+#include <QSettings>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "session/csv.h"
+#include "session/speed.h"
 #include "tests/test_files.h"
 #include "ui/Unit1.h"
 #include "ui/image_view.h"
@@ -57,6 +63,35 @@ struct Desk : testing::Test {
     std::unique_ptr<LiveSession> live;
     std::unique_ptr<MainWindow> window;
 };
+
+// A saved geometry as QWidget::saveGeometry writes it (format 3.0), saying
+// the window stood at `rect` on a screen `screenWidth` wide; one from a screen
+// of another width is not restored.
+QByteArray SavedGeometry(QRect rect, qint32 screenWidth)
+{
+    QByteArray saved;
+    QDataStream stream(&saved, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    stream << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << rect << rect << qint32(0) << quint8(0) << quint8(0)
+           << screenWidth << rect;
+    return saved;
+}
+
+// The window's own rectangle in a saved geometry, the last thing in it.
+QRect WindowIn(const QByteArray& saved)
+{
+    QDataStream stream(saved.right(16));
+    stream.setVersion(QDataStream::Qt_4_0);
+    QRect rect;
+    stream >> rect;
+    return rect;
+}
+
+std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 QStringList MenuTitles(QMenuBar* bar)
 {
@@ -207,4 +242,84 @@ TEST_F(Desk, ExportWritesTheRowsSinceTheLastSetupAndSettingsComeBack)
     EXPECT_TRUE(IsShown(Form().CurrentSession().ShownOverlays(), Overlay::Velocity));
     EXPECT_TRUE(again.OverlayActions()[1]->isChecked());
     EXPECT_EQ(Form().Edit1->text(), "1");  // the density does not persist
+}
+
+// Settings come from a file anyone can edit or carry to a smaller screen: the
+// window opens whole on its screen, and is saved back as it was shown.
+TEST_F(Desk, HostileSettingsOpenTheWindowWholeAndTheSpeedOnTheMenu)
+{
+    const std::tuple<QRect, QVariant, double> cases[] = {
+        {QRect(0, 0, 1000000, 1000000), 0.13, 0.125},
+        {QRect(0, 0, 7680, 4320), 0.3, 0.25},
+        {QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)), 100, 4},
+        {QRect(-50000, 90000, 400, 300), "fast", 1},
+    };
+    for (const auto& [rect, speed, shown] : cases) {
+        {
+            QSettings settings("rigid-body", "rigid-body");
+            settings.setValue("geometry", SavedGeometry(rect, QGuiApplication::primaryScreen()->geometry().width()));
+            settings.setValue("speed", speed);
+        }
+        MainWindow& w = Open();
+        const QRect available = w.screen()->availableGeometry();
+        EXPECT_TRUE(available.contains(w.frameGeometry())) << rect.width() << " x " << rect.height();
+        EXPECT_EQ(Form().CurrentSession().Speed(), shown);
+        const auto checked = std::find_if(w.Actions().speeds.begin(), w.Actions().speeds.end(),
+                                          [](QAction* choice) { return choice->isChecked(); });
+        ASSERT_NE(checked, w.Actions().speeds.end());
+        EXPECT_EQ(kSpeedChoices[static_cast<std::size_t>(checked - w.Actions().speeds.begin())], shown);
+        w.close();
+        const QRect saved = WindowIn(QSettings("rigid-body", "rigid-body").value("geometry").toByteArray());
+        EXPECT_TRUE(available.contains(saved)) << saved.width() << " x " << saved.height();
+    }
+}
+
+// Said once, at the start, while the person can read it; the settings there
+// are left as they are.
+TEST_F(Desk, SettingsThatCannotBeSavedSaySoOnce)
+{
+    const QString path = QSettings("rigid-body", "rigid-body").fileName();
+    for (const bool folder : {true, false}) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (folder) {
+            QDir().mkpath(path);
+        } else {
+            QDir(path).removeRecursively();
+            QSettings("rigid-body", "rigid-body").setValue("speed", 2);
+            QFile(path).setPermissions(QFileDevice::ReadOwner);
+        }
+        MainWindow& w = Open();
+        EXPECT_TRUE(w.statusBar()->currentMessage().startsWith("The settings cannot be saved in " + path + ": "))
+            << w.statusBar()->currentMessage().toStdString();
+        Form().Do({.kind = CommandKind::Speed, .speed = 0.5});
+        w.close();
+        EXPECT_EQ(QFileInfo(path).isDir(), folder);
+        if (!folder) {
+            EXPECT_EQ(QSettings("rigid-body", "rigid-body").value("speed").toDouble(), 2.0);
+        }
+    }
+}
+
+// A picture or an export never replaces what the run reads or writes,
+// whatever name it is given.
+TEST_F(Desk, PicturesAndExportsNeverWriteOverTheRunsFiles)
+{
+    const TempFile csv("step\n", "run.csv");
+    const TempFile other("3  0 0  10 0  0 30", "other.txt");
+    std::filesystem::create_symlink(csv.path(), csv.folder() / "link.csv");
+    RunFiles files;
+    files.AddInput("the data file (--data)", file.path());
+    files.AddOutput("the CSV data (--csv)", csv.path());
+    window.reset();
+    live = std::make_unique<LiveSession>(file.path(), std::move(files));
+    window = std::make_unique<MainWindow>(*live, [](FilePurpose) { return QString(); });
+    window->Actions().Open(QString::fromStdString(other.path().string()));
+    for (const std::filesystem::path& path : {file.path(), csv.folder() / "link.csv", other.path()}) {
+        const std::string before = ReadAll(path);
+        Form().SavePicture(QString::fromStdString(path.string()));
+        window->ExportData(QString::fromStdString(path.string()));
+        EXPECT_EQ(ReadAll(path), before) << path;
+    }
+    window->ExportData(QString::fromStdString((csv.folder() / "export.csv").string()));
+    EXPECT_EQ(ReadAll(csv.folder() / "export.csv"), CsvHeader() + "\n");
 }

@@ -116,6 +116,28 @@ TEST(WriteFileAside, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)
     EXPECT_TRUE(S_ISCHR(device.st_mode));
 }
 
+// A link is written through, to the file it points to, and a file that may
+// not be written is refused even where the system would let it be replaced.
+TEST(WriteFileAside, WritesThroughALinkButNeverOverAReadOnlyFile)
+{
+    const TempFile target("old", "target.csv");
+    const std::filesystem::path link = target.folder() / "link.csv";
+    std::filesystem::create_symlink(target.path(), link);
+    EXPECT_EQ(Written([&] { WriteFileAside(link.string(), "new"); }), "written");
+    EXPECT_EQ(ReadFile(target.path()), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+    ASSERT_EQ(::chmod(target.path().c_str(), 0444), 0);
+    for (const std::filesystem::path& path : {link, target.path()}) {
+        const std::string reason = Written([&] { WriteFileAside(path.string(), "newer"); });
+        EXPECT_TRUE(reason == "it is read-only: its permissions let no one write it" || reason == "Permission denied")
+            << reason;
+    }
+    EXPECT_EQ(ReadFile(target.path()), "new");
+    EXPECT_EQ(std::filesystem::status(target.path()).permissions(), std::filesystem::perms(0444));
+    EXPECT_EQ(EntriesIn(target.folder()), 2u);
+}
+
 TEST_F(FullDisk, SavingOverAPictureKeepsItAndReportsTheReason)
 {
     std::vector<std::string> errors;
