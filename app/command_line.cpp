@@ -73,7 +73,7 @@ CommandLine::CommandLine(const QStringList& arguments)
         }
         // An option that takes a value came last, without one, or one that
         // takes none was given one.
-        const QString last = arguments.last();
+        const QString& last = arguments.last();
         for (const QCommandLineOption& option : paths)
             if (last.startsWith(QLatin1Char('-')) && last.section(QLatin1Char('-'), -1) == option.names().front())
                 Refuse(QStringLiteral("%1 needs a value (see --help)").arg(last));

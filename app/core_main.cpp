@@ -101,6 +101,7 @@ int Run(int argc, char** argv, bool standardInputClosed)
         }
     }
     if (!scriptGiven) refuse("--script FILE is needed (see --help)");
+    // Its only output, standard output, may be neither the script nor the data.
     ScriptRunFiles(kProgram, script, dataFile);
 
     const std::vector<Command> commands = ReadScriptNamed(kProgram, script, standardInputClosed);

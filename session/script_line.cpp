@@ -36,7 +36,7 @@ std::string Pair(int x, int y) { return " " + std::to_string(x) + " " + std::to_
 std::string ScriptLine(const Command& command)
 {
     const CommandEntry& entry = EntryOf(command.kind);
-    const std::string word(entry.word);
+    std::string word(entry.word);
     switch (entry.arguments) {
     case Arguments::None:
         return word;

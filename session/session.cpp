@@ -67,8 +67,9 @@ void Session::Tell(News news)
             if (--session.telling_ == 0) std::erase(session.listeners_, nullptr);
         }
     } done{*this};
-    // By index: a listener that joins meanwhile lengthens the list.
-    for (std::size_t i = 0; i < listeners_.size(); ++i)
+    // By index: a listener that joins meanwhile lengthens the list, which
+    // would leave an iterator dangling.
+    for (std::size_t i = 0; i < listeners_.size(); ++i)  // NOLINT(modernize-loop-convert)
         if (SessionListener* listener = listeners_[i]) news(*listener);
 }
 

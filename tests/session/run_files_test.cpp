@@ -27,7 +27,7 @@ std::string Meets(const RunFiles& files, const std::filesystem::path& path, cons
 TEST(RunFiles, AnOutputClashesWithAnyFileOfTheRunByWhatItIs)
 {
     const TempFile data("1  0 0");
-    const std::filesystem::path folder = data.folder();
+    const std::filesystem::path& folder = data.folder();
     std::filesystem::create_directory(folder / "sub");
     std::filesystem::create_hard_link(data.path(), folder / "hard.txt");
     std::filesystem::create_symlink(data.path(), folder / "link.txt");

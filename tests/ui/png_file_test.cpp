@@ -189,7 +189,8 @@ TEST_F(FullDisk, ARecordingThatCannotStartSaysWhy)
     for (const auto& [path, reason] : {std::pair<std::string, std::string>{good_.string(), "No space left on device"},
                                        {"/dev/full", "No space left on device"}}) {
         SessionRecorder recorder(live.session, [](const std::string&) {});
-        EXPECT_EQ(Written([&] { recorder.Begin(QString::fromStdString(path)); }), reason) << path;
+        const QString target = QString::fromStdString(path);
+        EXPECT_EQ(Written([&] { recorder.Begin(target); }), reason) << path;
     }
     ExpectUntouched();
 }
