@@ -88,6 +88,7 @@ int RunProgram(int argc, char** argv)
                        "Without --script, opens the window; its menus show every command. Its keys:\n"
                        "  Space       pause or resume a run, keeping the body as it is\n"
                        "  Ctrl+Right  one time step, while halted or paused\n"
+                       "  Ctrl+K      coast: the pushes stop acting\n"
                        "  Ctrl+-      slower, Ctrl++ faster (1/8 to 4 times; a step stays 0.2)\n"
                        "  Ctrl+R      reload the data file\n"
                        "  Ctrl+O      open another data file (or drop one on the window)\n"

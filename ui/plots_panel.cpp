@@ -195,8 +195,16 @@ void PlotsPanel::Refresh()
     const SimulationContext& simulation = session_.Simulation();
     samples_.Follow(session_.KeptHistory(), simulation.steps, simulation.body.totalMass);
     const std::vector<RunSamples::Sample>& samples = samples_.Samples();
-    const Shown now{simulation.steps, samples.empty() ? -1 : samples.front().step, samples.size()};
+    const Shown now{simulation.steps, samples.empty() ? -1 : samples.front().step, samples.size(), samples_.Stride()};
     if (now == shown_) return;
+    // A run that has gone on less than a pixel of time is drawn as it is, to
+    // the pixel; once halted, it is drawn to its last step.
+    const QRectF plot = graphs_.front().chart->plotArea();
+    const LinearRange& time = graphs_.front().timeRange;
+    if (session_.Running() && shown_.present >= 0 && now.present > shown_.present && now.first == shown_.first &&
+        now.stride == shown_.stride && plot.width() > 0 &&
+        (SimulatedTime(now.present) - SimulatedTime(shown_.present)) * plot.width() < time.high - time.low)
+        return;
     shown_ = now;
 
     std::vector<QList<QPointF>> points(kPlotLines);

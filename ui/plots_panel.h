@@ -24,7 +24,9 @@ class QValueAxis;
 // seek they end at the step sought. Each axis is titled with its unit, holds
 // zero (the orientation's length starts at 1) and changes only when the data
 // leave it or shrink within it. Shown, the graphs take in the run at most once
-// per screen frame; hidden, they cost nothing and catch up when shown.
+// per screen frame, and while it runs only once it has moved on a pixel of
+// time: what they would draw before is what they show. Hidden, they cost
+// nothing and catch up when shown.
 class PlotsPanel : public QWidget, private SessionListener {
 public:
     static constexpr int kWidth = 380;
@@ -62,12 +64,13 @@ private:
     RunSamples samples_;
     std::vector<QLineSeries*> series_;  // by PlotLine
     std::vector<Graph> graphs_;
-    // What the graphs show: the present step and the samples' first step and
-    // count at the last refresh.
+    // What the graphs show: the present step, and the samples' first step,
+    // count and stride, as last drawn.
     struct Shown {
         long long present = -1;
         long long first = -1;
         std::size_t count = 0;
+        long long stride = 1;
 
         friend bool operator==(const Shown&, const Shown&) = default;
     } shown_;

@@ -29,7 +29,8 @@ PlotValues PlotValuesOf(const Motion& motion, double totalMass);
 // the last sample whatever its step. Follow takes in only what is new.
 class RunSamples {
 public:
-    static constexpr std::size_t kMostSamples = 1000;
+    // About two for each pixel of a graph's width: more would not show.
+    static constexpr std::size_t kMostSamples = 600;
 
     struct Sample {
         long long step = 0;

@@ -79,7 +79,7 @@ TEST_F(Desk, MenusHoldEveryCommandWithItsKeyAndTheHelpListsThem)
     EXPECT_EQ(MenuTitles(w.menuBar()), QStringList({"File", "Simulation", "View", "Help"}));
     const DesktopActions& a = w.Actions();
     const QString help = w.KeysHelp();
-    for (QAction* action : {a.open, a.reload, a.savePicture, a.pause, a.step, a.slower, a.faster,
+    for (QAction* action : {a.open, a.reload, a.savePicture, a.pause, a.step, a.coast, a.slower, a.faster,
                             w.InspectorDock()->toggleViewAction(), w.PlotsDock()->toggleViewAction()}) {
         ASSERT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
         EXPECT_FALSE(action->associatedObjects().isEmpty());
