@@ -19,9 +19,7 @@ StatusLine::StatusLine(QStatusBar& bar)
     notice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     notice_->setMinimumWidth(1);
     bar.addWidget(notice_, 1);
-    dataFile_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    dataFile_->setMinimumWidth(120);
-    dataFile_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    dataFile_->setMaximumWidth(320);
     bar.addPermanentWidget(dataFile_);
 }
 
