@@ -21,7 +21,7 @@ DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
         form.addAction(made);
         return made;
     };
-    const auto command = [this](Command made) { return [this, made] { form_.Do(made); }; };
+    const auto command = [this](const Command& made) { return [this, made] { form_.Do(made); }; };
     open = action(QStringLiteral("&Open…"), {QKeySequence::Open}, [this] {
         if (const QString path = choose_(FilePurpose::OpenDataFile); !path.isEmpty()) Open(path);
     });

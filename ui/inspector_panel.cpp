@@ -22,7 +22,7 @@ namespace {
 
 // How a row's numbers are shown.
 enum class Shape {
-    Fields,      // each in a field, `columns` a line, over `lines` lines
+    Fields,      // each in a field, `columns` a line
     Separately,  // as Fields, each with a scale of its own: no dust
     Time,        // the time in tenths and the steps
     EveryDigit,  // one number with all seventeen digits
@@ -33,8 +33,8 @@ struct RowForm {
     std::string_view unit;
     // Over the name: what the row holds.
     const char* tip;
+    // A line of numbers; more numbers than that make more lines.
     int columns = 3;
-    int lines = 1;
     Shape shape = Shape::Fields;
     // The scale a value that stands alone is read against: an angle's is a
     // half turn, so that 3e-30° of rounding reads 0.
@@ -51,27 +51,27 @@ constexpr int kFieldWidth = 10;
 constexpr double kDust = 1e-12;
 
 const RowForm kRows[] = {
-    {"time", unit::kTime, "simulated time, and the steps of 0.2 since the last setup", 2, 1, Shape::Time},
+    {"time", unit::kTime, "simulated time, and the steps of 0.2 since the last setup", 2, Shape::Time},
     {"total mass", unit::kMass, "density × the discs' area", 1},
     {"body inertia", unit::kInertia,
-     "about the centre of mass, in the body's own frame, whose x and y are the data file's", 3, 3},
+     "about the centre of mass, in the body's own frame, whose x and y are the data file's"},
     {"principal moments", unit::kInertia, "the smaller and the larger moment in the plane, and the moment about z", 3,
-     1, Shape::Separately},
+     Shape::Separately},
     {"principal axis", unit::kAngle,
      "the smaller moment's axis, counter-clockwise from the body's own x axis, in (−90°, 90°]; the larger "
      "moment's axis lies at right angles to it",
-     1, 1, Shape::Fields, 180},
+     1, Shape::Fields, 180},
     {"position", unit::kLength, "of the centre of mass"},
     {"orientation", {}, "w, x, y, z; never normalised by the step", 4},
-    {"orientation length", {}, "how far the step has let the orientation grow from 1", 2, 1, Shape::EveryDigit},
-    {"angle about z", unit::kAngle, "the turn of the normalised orientation", 1, 1, Shape::Fields, 180},
+    {"orientation length", {}, "how far the step has let the orientation grow from 1", 2, Shape::EveryDigit},
+    {"angle about z", unit::kAngle, "the turn of the normalised orientation", 1, Shape::Fields, 180},
     {"linear velocity", unit::kVelocity, "of the centre of mass"},
     {"angular velocity", unit::kAngularVelocity, "ω = I⁻¹L, in the world's frame"},
     {"linear momentum", unit::kMomentum, "p = m·v"},
     {"angular momentum", unit::kAngularMomentum, "L, about the centre of mass"},
     {"force", unit::kForce, "accumulated: every push adds its drag; a bounce reverses it with the momentum"},
     {"torque", unit::kTorque, "accumulated about the centre of mass; a bounce keeps it"},
-    {"kinetic energy", unit::kEnergy, "linear ½m·v², rotational ½ω·L, and their total", 3, 1, Shape::Separately},
+    {"kinetic energy", unit::kEnergy, "linear ½m·v², rotational ½ω·L, and their total", 3, Shape::Separately},
 };
 
 QString Field(double value, double scale)
@@ -88,11 +88,11 @@ QString Text(const RowForm& form, const std::vector<double>& numbers, long long 
     double scale = form.scale;
     if (form.shape == Shape::Fields)
         for (double number : numbers) scale = std::max(scale, std::abs(number));
+    const auto columns = static_cast<std::size_t>(form.columns);
     QStringList lines;
-    for (int line = 0; line < form.lines; ++line) {
+    for (std::size_t first = 0; first < numbers.size(); first += columns) {
         QStringList fields;
-        for (int column = 0; column < form.columns; ++column)
-            fields << Field(numbers[static_cast<std::size_t>(line * form.columns + column)], scale);
+        for (std::size_t i = first; i < first + columns; ++i) fields << Field(numbers[i], scale);
         lines << fields.join(QLatin1Char(' '));
     }
     return lines.join(QLatin1Char('\n'));
