@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 
 #include <QLabel>
@@ -129,8 +130,9 @@ QString TForm1::DensityProblem() const { return densityNote_ ? note_->text() : Q
 
 QString TForm1::Note() const { return note_->isHidden() ? QString() : note_->text(); }
 
-void TForm1::ShowNote(const QString& text)
+void TForm1::ShowNote(const QString& text, bool density)
 {
+    densityNote_ = density;
     note_->setText(text);
     note_->show();
     PlaceControls();
@@ -189,7 +191,7 @@ bool TForm1::Do(const Command& command)
     } catch (const CommandRefused& refusal) {
         if (command.kind == CommandKind::Tick || command.kind == CommandKind::Step) {
             stepRefused_ = true;
-            ShowNote(QString::fromStdString(refusal.what()));
+            ShowNote(QString::fromStdString(refusal.what()), false);
         }
         (showNotice ? showNotice : reportError_)(refusal.what());
     } catch (const std::runtime_error& refusal) {
@@ -236,8 +238,7 @@ void TForm1::MarkRefusedDensity(const std::string& message)
     Edit1->setStyleSheet(QString::fromLatin1(kRefusedStyle));
     std::string note = message + "; the body keeps density ";
     AppendJsonNumber(note, session_.Simulation().settings.density);
-    ShowNote(QString::fromStdString(note));
-    densityNote_ = true;
+    ShowNote(QString::fromStdString(note), true);
 }
 
 void TForm1::SayDensityStoodInTheWay(const Command& command, const std::string& refusal)
@@ -253,7 +254,7 @@ void TForm1::SayDensityStoodInTheWay(const Command& command, const std::string& 
         break;
     case CommandKind::Open:
         said = QStringLiteral("%1 was not opened: its body would be built with the density in the box, and %2.")
-                   .arg(QString::fromStdString(command.text), why);
+                   .arg(QString::fromStdString(std::filesystem::path(command.text).filename().string()), why);
         break;
     default:
         said = QStringLiteral("Not done: the body would be rebuilt with the density in the box, and %1.").arg(why);

@@ -102,7 +102,7 @@ private:
     // A press that the density text kept from acting: said at once, beside
     // the box and where notices show.
     void SayDensityStoodInTheWay(const Command& command, const std::string& refusal);
-    void ShowNote(const QString& text);
+    void ShowNote(const QString& text, bool density);
     void HideNote();
     // The controls keep their place by the drawing area's bottom-left corner.
     void PlaceControls();

@@ -30,6 +30,9 @@
 namespace {
 
 constexpr int kMostRecentFiles = 8;
+// The panels' layout as saved: one saved before they sat side by side, where
+// one could hide behind the other as a tab, is not restored.
+constexpr int kLayoutVersion = 1;
 const QString kSettingsName = QStringLiteral("rigid-body");
 
 // A menu entry shows a file's own '&'.
@@ -230,7 +233,7 @@ void MainWindow::RestoreSettings()
 {
     const QSettings settings(kSettingsName, kSettingsName);
     restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
-    restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
+    restoreState(settings.value(QStringLiteral("windowState")).toByteArray(), kLayoutVersion);
     bool valid = false;
     const double speed = settings.value(QStringLiteral("speed"), 1.0).toDouble(&valid);
     if (valid) form_->Do({.kind = CommandKind::Speed, .speed = speed});
@@ -267,7 +270,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     QSettings settings(kSettingsName, kSettingsName);
     settings.setValue(QStringLiteral("geometry"), saveGeometry());
-    settings.setValue(QStringLiteral("windowState"), saveState());
+    settings.setValue(QStringLiteral("windowState"), saveState(kLayoutVersion));
     settings.setValue(QStringLiteral("speed"), form_->CurrentSession().Speed());
     settings.setValue(QStringLiteral("recentFiles"), recentFiles_);
     QStringList overlays;
