@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QVBoxLayout>
 
 #include "session/quantities.h"
 #include "session/units.h"
+#include "ui/panel_body.h"
 #include "ui/unit_text.h"
 
 namespace {
@@ -109,19 +109,11 @@ InspectorPanel::InspectorPanel(Session& session, QWidget* parent)
     fixed.setPixelSize(10);
     const int fieldPixels = QFontMetrics(fixed).horizontalAdvance(QString(kFieldWidth + 1, QLatin1Char('0')));
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
-    auto* inner = new QWidget(scroll);
+    QScrollArea* scroll = nullptr;
+    QWidget* inner = ScrollingBody(*this, &scroll);
     auto* grid = new QGridLayout(inner);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    scroll->setWidget(inner);
 
     int row = 0;
     for (const RowForm& form : kRows) {

@@ -9,22 +9,23 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
-#include <QScrollArea>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
 #include "session/quantities.h"
 #include "session/units.h"
+#include "ui/panel_body.h"
 #include "ui/unit_text.h"
 
-namespace {
-
+// A graph's words: its title, the value axis's title, its lines' names.
 struct GraphText {
     QString title;
     QString valueTitle;
     std::vector<std::pair<PlotLine, QString>> lines;
     bool logarithmic = false;
 };
+
+namespace {
 
 // The quantity and its unit in the title, the unit again beside the axis:
 // four graphs share the height of the drawing area, so the axis has room for
@@ -80,88 +81,82 @@ PlotsPanel::PlotsPanel(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), series_(kPlotLines), pace_(*this, [this] { Refresh(); })
 {
     setFixedWidth(kWidth);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
-    auto* inner = new QWidget(scroll);
+    QWidget* inner = ScrollingBody(*this);
     auto* layout = new QVBoxLayout(inner);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    scroll->setWidget(inner);
 
+    for (const GraphText& text : Graphs()) AddGraph(text, layout);
+    listening_ = session_.Listen(*this);
+}
+
+void PlotsPanel::AddGraph(const GraphText& text, QVBoxLayout* layout)
+{
     QFont small = font();
     small.setPixelSize(10);
     QFont bold = small;
     bold.setPixelSize(11);
     bold.setBold(true);
-    for (const GraphText& text : Graphs()) {
-        Graph graph;
-        graph.chart = new QChart;
-        graph.chart->setTitle(text.title);
-        graph.chart->setTitleFont(bold);
-        // Four graphs share the height of the drawing area: little chrome each.
-        graph.chart->setMargins(QMargins(2, 0, 4, 0));
-        graph.chart->layout()->setContentsMargins(0, 0, 0, 0);
-        graph.chart->setBackgroundRoundness(0);
-        graph.chart->legend()->setVisible(text.lines.size() > 1);
-        graph.chart->legend()->setFont(small);
-        graph.chart->legend()->setAlignment(Qt::AlignRight);
-        graph.time = new QValueAxis(graph.chart);
-        graph.time->setTickInterval(1e300);  // none until the first range
-        graph.time->setTitleText(QStringLiteral("time (%1)").arg(UnitText(unit::kTime)));
-        graph.time->setTickType(QValueAxis::TicksDynamic);
-        QAbstractAxis* value = nullptr;
-        if (text.logarithmic) {
-            graph.log = new QLogValueAxis(graph.chart);
-            value = graph.log;
-        } else {
-            graph.linear = new QValueAxis(graph.chart);
-            graph.linear->setTickInterval(1e300);
-            graph.linear->setTickType(QValueAxis::TicksDynamic);
-            value = graph.linear;
-        }
-        value->setTitleText(text.valueTitle);
-        for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(graph.time), value}) {
-            axis->setLabelsFont(small);
-            axis->setTitleFont(small);
-        }
-        graph.time->setLabelFormat(QStringLiteral("%g"));
-        if (graph.linear) graph.linear->setLabelFormat(QStringLiteral("%g"));
-        if (graph.log) graph.log->setLabelFormat(QStringLiteral("%g"));
-        graph.chart->addAxis(graph.time, Qt::AlignBottom);
-        graph.chart->addAxis(value, Qt::AlignLeft);
-        for (const auto& [line, name] : text.lines) {
-            auto* series = new QLineSeries(graph.chart);
-            series->setName(name);
-            graph.chart->addSeries(series);
-            series->attachAxis(graph.time);
-            series->attachAxis(value);
-            series_[static_cast<std::size_t>(line)] = series;
-            graph.lines.push_back(line);
-        }
-        graph.timeRange = LinearRangeFor({}, kTimeRule);
-        graph.valueRange = LinearRangeFor({}, kValueRule);
-        SetLinear(graph.time, graph.timeRange);
-        if (graph.linear) SetLinear(graph.linear, graph.valueRange);
-        if (graph.log) {
-            graph.log->setBase(graph.logRange.base);
-            graph.log->setRange(graph.logRange.low, graph.logRange.high);
-        }
-        auto* view = new QChartView(graph.chart, inner);
-        view->setFrameShape(QFrame::NoFrame);
-        view->setMinimumHeight(130);
-        // Nothing to do with the keys: no stop on the way of Tab.
-        view->setFocusPolicy(Qt::NoFocus);
-        view->viewport()->setFocusPolicy(Qt::NoFocus);
-        layout->addWidget(view);
-        graphs_.push_back(graph);
+    Graph graph;
+    graph.chart = new QChart;
+    graph.chart->setTitle(text.title);
+    graph.chart->setTitleFont(bold);
+    // Four graphs share the height of the drawing area: little chrome each.
+    graph.chart->setMargins(QMargins(2, 0, 4, 0));
+    graph.chart->layout()->setContentsMargins(0, 0, 0, 0);
+    graph.chart->setBackgroundRoundness(0);
+    graph.chart->legend()->setVisible(text.lines.size() > 1);
+    graph.chart->legend()->setFont(small);
+    graph.chart->legend()->setAlignment(Qt::AlignRight);
+    graph.time = new QValueAxis(graph.chart);
+    graph.time->setTickInterval(1e300);  // none until the first range
+    graph.time->setTitleText(QStringLiteral("time (%1)").arg(UnitText(unit::kTime)));
+    graph.time->setTickType(QValueAxis::TicksDynamic);
+    QAbstractAxis* value = nullptr;
+    if (text.logarithmic) {
+        graph.log = new QLogValueAxis(graph.chart);
+        value = graph.log;
+    } else {
+        graph.linear = new QValueAxis(graph.chart);
+        graph.linear->setTickInterval(1e300);
+        graph.linear->setTickType(QValueAxis::TicksDynamic);
+        value = graph.linear;
     }
-    listening_ = session_.Listen(*this);
+    value->setTitleText(text.valueTitle);
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(graph.time), value}) {
+        axis->setLabelsFont(small);
+        axis->setTitleFont(small);
+    }
+    graph.time->setLabelFormat(QStringLiteral("%g"));
+    if (graph.linear) graph.linear->setLabelFormat(QStringLiteral("%g"));
+    if (graph.log) graph.log->setLabelFormat(QStringLiteral("%g"));
+    graph.chart->addAxis(graph.time, Qt::AlignBottom);
+    graph.chart->addAxis(value, Qt::AlignLeft);
+    for (const auto& [line, name] : text.lines) {
+        auto* series = new QLineSeries(graph.chart);
+        series->setName(name);
+        graph.chart->addSeries(series);
+        series->attachAxis(graph.time);
+        series->attachAxis(value);
+        series_[static_cast<std::size_t>(line)] = series;
+        graph.lines.push_back(line);
+    }
+    graph.timeRange = LinearRangeFor({}, kTimeRule);
+    graph.valueRange = LinearRangeFor({}, kValueRule);
+    SetLinear(graph.time, graph.timeRange);
+    if (graph.linear) SetLinear(graph.linear, graph.valueRange);
+    if (graph.log) {
+        graph.log->setBase(graph.logRange.base);
+        graph.log->setRange(graph.logRange.low, graph.logRange.high);
+    }
+    auto* view = new QChartView(graph.chart, layout->parentWidget());
+    view->setFrameShape(QFrame::NoFrame);
+    view->setMinimumHeight(130);
+    // Nothing to do with the keys: no stop on the way of Tab.
+    view->setFocusPolicy(Qt::NoFocus);
+    view->viewport()->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(view);
+    graphs_.push_back(graph);
 }
 
 QList<QPointF> PlotsPanel::Points(const QString& line) const

@@ -16,6 +16,8 @@ class QChart;
 class QLineSeries;
 class QLogValueAxis;
 class QValueAxis;
+class QVBoxLayout;
+struct GraphText;
 
 // Graphs of the run's kept history up to the present, against the simulated
 // time: the kinetic energy (linear, rotational, total), the linear momentum's
@@ -53,6 +55,7 @@ private:
         LogRange logRange;
     };
 
+    void AddGraph(const GraphText& text, QVBoxLayout* layout);
     void Applying(const Command& command) override;
     void Stepped() override;
     void Redrawn() override;
