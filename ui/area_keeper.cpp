@@ -35,7 +35,10 @@ void AreaKeeper::FormResized()
     }
     const bool windowResized = window_.size() != windowSize_;
     windowSize_ = window_.size();
-    if (windowResized && fromOutside_) {
+    // A size the program asked for, coming back late from the window system
+    // after a later one, is not a person's.
+    if (windowResized && fromOutside_ && !asked_.contains(window_.size())) {
+        asked_.clear();
         form_.AreaFollowsForm();
     } else if (form_.size() != form_.AreaSize() && !fitting_) {
         // Out of the layout that is running now.
@@ -50,5 +53,7 @@ void AreaKeeper::FitWindow()
     const QSize lost = form_.AreaSize() - form_.size();
     if (lost.isNull() || window_.isMaximized() || window_.isFullScreen()) return;
     // Programmed, so not from outside: the form comes back to the area's size.
-    window_.resize(window_.size() + lost);
+    asked_.append(window_.size() + lost);
+    if (asked_.size() > kSizesAsked) asked_.removeFirst();
+    window_.resize(asked_.last());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QSize>
 
@@ -37,4 +38,7 @@ private:
     QSize windowSize_;
     bool fromOutside_ = false;
     bool fitting_ = false;
+    // The window's last few sizes the program asked for.
+    static constexpr qsizetype kSizesAsked = 8;
+    QList<QSize> asked_;
 };

@@ -155,8 +155,7 @@ TEST_F(Desk, PanelsFollowTheRunBesideADrawingAreaTheyNeverResize)
     } resized;
     const Session::Listening listening = form.CurrentSession().Listen(resized);
     const auto settle = [&] {
-        QTest::qWait(20);
-        EXPECT_EQ(form.size(), QSize(879, 552));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(879, 552); }, 2000)) << form.width();
         EXPECT_EQ(form.Image1->size(), QSize(879, 552));
     };
     Keys(Qt::CTRL | Qt::Key_I);
@@ -214,7 +213,7 @@ TEST_F(Desk, PanelsFollowTheRunBesideADrawingAreaTheyNeverResize)
 
     // A resize from outside the program, as a person's, moves the walls.
     w.windowHandle()->resize(w.width() - 100, w.height() + 30);
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.CurrentSession().Width() != 879; }, 2000));
 
     EXPECT_EQ(form.CurrentSession().Width(), 779);
     EXPECT_EQ(form.CurrentSession().Height(), 582);
@@ -300,10 +299,9 @@ TEST_F(Desk, MenusNameThingsAndResetTakesEverythingBack)
     Keys(Qt::CTRL | Qt::Key_I);
     w.InspectorDock()->setFloating(true);
     w.windowHandle()->resize(1200, 700);
-    QTest::qWait(20);
-    ASSERT_NE(form.CurrentSession().Width(), 879);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.CurrentSession().Width() != 879; }, 2000));
     w.ResetAction()->trigger();
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(879, 552); }, 2000));
     EXPECT_EQ(form.CurrentSession().Speed(), 1.0);
     EXPECT_EQ(form.CurrentSession().ShownOverlays(), Overlays{});
     for (QAction* overlay : w.OverlayActions()) EXPECT_FALSE(overlay->isChecked());
