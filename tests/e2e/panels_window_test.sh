@@ -70,7 +70,14 @@ kill -0 "$app_pid" || fail "the program exited"
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
 
-[ "$(grep -c '^release' "$work/session.txt")" -ge 3 ] || fail "the two pushes were not recorded"
+# The recording up to its Nth release, replayed: the force then.
+force_after() {
+    awk -v n="$1" '{ print } /^release/ && ++seen == n { exit }' "$work/session.txt" >"$work/part.txt"
+    echo state >>"$work/part.txt"
+    (cd "$work" && "$program" --script part.txt) | grep -o '"force":\[[^]]*\]'
+}
+[ "$(force_after 2)" != "$(force_after 1)" ] || fail "the first push grabbed no disc"
+[ "$(force_after 3)" != "$(force_after 2)" ] || fail "the second push grabbed no disc"
 grep -q '^size' "$work/session.txt" && fail "the drawing area changed size: $(grep '^size' "$work/session.txt")"
 # On screen the picture still ends at column 878: white there, the window's
 # own grey beyond it.
