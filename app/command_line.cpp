@@ -26,6 +26,7 @@ CommandLine::CommandLine(const QStringList& arguments)
                        "  Space       pause or resume a run, keeping the body as it is\n"
                        "  Ctrl+Right  one time step, while halted or paused\n"
                        "  Ctrl+Left   one kept step back (a seek); the timeline seeks by dragging\n"
+                       "  Ctrl+K      coast: the pushes stop acting\n"
                        "  Ctrl+-      slower, Ctrl++ faster (1/8 to 4 times; a step stays 0.2)\n"
                        "  Ctrl+R      reload the data file\n"
                        "  Ctrl+O      open another data file (or drop one on the window)\n"

@@ -6,6 +6,7 @@
 
 #include "session/mouse_push.h"
 #include "session/pixel.h"
+#include "session/quantities.h"
 
 namespace {
 
@@ -76,6 +77,29 @@ void DrawAxes(Canvas& canvas, Pixel com, const Matrix3& rotation)
         const double dx = kAxisHalfLength * rotation(0, column);
         const double dy = kAxisHalfLength * rotation(1, column);
         Arrow(canvas, Offset(com, -dx, -dy), Offset(com, dx, dy));
+    }
+}
+
+void DrawPrincipalAxes(Canvas& canvas, Pixel com, const RigidBody& body)
+{
+    const PrincipalAxes axes = PrincipalAxesOf(body.bodyInertia);
+    // The empty body has no axes; a ratio that is no number draws nothing.
+    const double ratio = axes.smaller / axes.larger;
+    if (!(ratio >= 0 && ratio <= 1)) return;
+    const double c = std::cos(axes.angle), s = std::sin(axes.angle);
+    // In the body frame, the smaller moment's axis and the one perpendicular
+    // to it, turned into the world as the body is.
+    const struct {
+        Vector3 along;
+        double halfLength;
+    } lines[] = {{Multiply(body.rotation, Vector3{c, s, 0}), kPrincipalHalfLength},
+                 {Multiply(body.rotation, Vector3{-s, c, 0}), kPrincipalHalfLength * std::sqrt(ratio)}};
+    for (const auto& line : lines) {
+        const double dx = line.halfLength * line.along.x, dy = line.halfLength * line.along.y;
+        const auto from = Offset(com, -dx, -dy), to = Offset(com, dx, dy);
+        if (!from || !to) return;
+        canvas.MoveTo(from->x, from->y);
+        canvas.LineTo(to->x, to->y);
     }
 }
 
@@ -155,6 +179,10 @@ void DrawOverlays(Canvas& canvas, const SimulationContext& simulation, const Ove
         if (IsShown(overlays, Overlay::Axes)) {
             canvas.SetPenColor(kAxesColor);
             DrawAxes(canvas, *com, body.rotation);
+        }
+        if (IsShown(overlays, Overlay::Principal)) {
+            canvas.SetPenColor(kPrincipalColor);
+            DrawPrincipalAxes(canvas, *com, body);
         }
         if (IsShown(overlays, Overlay::Com)) {
             canvas.SetPenColor(kComColor);

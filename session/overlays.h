@@ -12,9 +12,10 @@
 
 // Drawings over the scene that show what the three text lines cannot: where
 // the centre of mass is and has been, which way it moves and is pushed, how
-// fast the body turns and how its own axes lie. They only read the body.
+// fast the body turns, how its own axes and its principal axes lie. They only
+// read the body.
 
-enum class Overlay { Com, Velocity, Force, Omega, Trail, Axes };
+enum class Overlay { Com, Velocity, Force, Omega, Trail, Axes, Principal };
 
 // Which overlays are shown, one bit each in Overlay's order; a person starts
 // with none.
@@ -41,12 +42,13 @@ void AppendToTrail(Trail& trail, Vector3 position);
 
 // The legend, in 0x00BBGGRR. None is the discs' blue, and none is black, which
 // the push arrow uses.
-inline constexpr Color kComColor = 0x0000D0;       // red
-inline constexpr Color kVelocityColor = 0x00A000;  // green
-inline constexpr Color kForceColor = 0x0080FF;     // orange
-inline constexpr Color kOmegaColor = 0xC000C0;     // magenta
-inline constexpr Color kTrailColor = 0x909090;     // grey
-inline constexpr Color kAxesColor = 0x808000;      // teal
+inline constexpr Color kComColor = 0x0000D0;        // red
+inline constexpr Color kVelocityColor = 0x00A000;   // green
+inline constexpr Color kForceColor = 0x0080FF;      // orange
+inline constexpr Color kOmegaColor = 0xC000C0;      // magenta
+inline constexpr Color kTrailColor = 0x909090;      // grey
+inline constexpr Color kAxesColor = 0x808000;       // teal
+inline constexpr Color kPrincipalColor = 0x13458B;  // brown
 
 // The scales, in pixels of the drawing area.
 // Half the width of the centre of mass's cross.
@@ -68,6 +70,12 @@ inline constexpr double kOmegaLargestSweep = 5.5;  // radians, about 315°
 // Body axes: each axis drawn this many pixels to either side of the centre of
 // mass, its head on the positive side.
 inline constexpr double kAxisHalfLength = 30.0;
+// Principal axes: lines without heads through the centre of mass (an axis of
+// inertia has no direction). The axis of the smaller moment, along which the
+// body is longest, reaches this many pixels to either side; the other is
+// shorter by √(smaller / larger), as the axes of the body's ellipse of inertia
+// are, so a body with equal moments shows a cross of equal arms.
+inline constexpr double kPrincipalHalfLength = 40.0;
 
 // Every overlay, once: the word a script and the settings write, the View
 // menu's title (with its mnemonic), its colour, and its legend for the help
@@ -81,26 +89,26 @@ struct OverlayEntry {
     std::array<double, 3> legendNumbers{};
 };
 
-inline constexpr std::array<OverlayEntry, 6> kOverlayTable = {{
+inline constexpr std::array<OverlayEntry, 7> kOverlayTable = {{
     {Overlay::Com, "com", "&Centre of mass", kComColor, "a cross %1 pixels to each side", {kComCrossHalfWidth}},
     {Overlay::Velocity,
      "velocity",
      "&Velocity",
      kVelocityColor,
-     "an arrow of %1 pixels per unit of velocity",
+     "an arrow of %1 pixels per u/tu of velocity",
      {kVelocityPixelsPerUnit}},
     {Overlay::Force,
      "force",
      "&Force",
      kForceColor,
-     "an arrow of %1 pixel per unit of force, as a push draws it",
+     "an arrow of %1 pixel per mu\u00b7u/tu\u00b2 of force, as a push draws it",
      {kForcePixelsPerUnit}},
     {Overlay::Omega,
      "omega",
      "&Angular velocity",
      kOmegaColor,
-     "an arc of radius %1 pixels, counter-clockwise for a positive \u03c9z, sweeping %2 radians per radian per "
-     "time unit (at most %3)",
+     "an arc of radius %1 pixels, counter-clockwise for a positive \u03c9z, sweeping %2 radians per rad/tu (at "
+     "most %3)",
      {kOmegaRadius, kOmegaSweepPerUnit, kOmegaLargestSweep}},
     {Overlay::Trail,
      "trail",
@@ -112,16 +120,25 @@ inline constexpr std::array<OverlayEntry, 6> kOverlayTable = {{
      "axes",
      "Body a&xes",
      kAxesColor,
-     "the body's own x and y axes, %1 pixels to each side, head on the positive end",
+     "the body's own x and y axes, %1 pixels to each side, head on the positive end: the data file's x and y, "
+     "turned with the body; not its principal axes",
      {kAxisHalfLength}},
+    {Overlay::Principal,
+     "principal",
+     "&Principal axes",
+     kPrincipalColor,
+     "the principal axes of inertia in the plane, which need not be the body's own axes: the axis of the smaller "
+     "moment (the body's long direction) %1 pixels to each side, the other shorter by the square root of the "
+     "moments' ratio",
+     {kPrincipalHalfLength}},
 }};
 
 const OverlayEntry& EntryOf(Overlay overlay);
 // The overlay a script or the settings name, or nothing.
 std::optional<Overlay> OverlayNamed(std::string_view word);
 
-// Draws the shown overlays over the picture: trail, axes, centre of mass,
-// velocity, force, angular velocity, each in its colour, and leaves the pen
+// Draws the shown overlays over the picture: trail, axes, principal axes,
+// centre of mass, velocity, force, angular velocity, each in its colour, and leaves the pen
 // black again. With none shown it makes no call on the canvas at all. A part
 // whose pixels are not finite or would not fit an int is left out.
 void DrawOverlays(Canvas& canvas, const SimulationContext& simulation, const Overlays& overlays, const Trail& trail);

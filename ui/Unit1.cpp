@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 
 #include <QLabel>
@@ -27,6 +28,10 @@ const char* const kRefusedStyle = "QLineEdit { border: 2px solid #d00000; }";
 // What to do about a data file that is refused.
 const char* const kOpenAnother =
     "\n\nOpen another data file (File, Open, or Ctrl+O), or start the program with --data FILE.";
+// Until the first push, in the drawing area's corner.
+const char* const kFirstHint = "Press on a blue disc and drag: letting go pushes the body. Start/Stop runs it.";
+constexpr int kFlashTurns = 6;
+constexpr int kFlashPeriod = 150;  // ms
 
 }  // namespace
 
@@ -73,11 +78,19 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
     // text too long to be a density, and says so.
     Edit1->setMaxLength(std::numeric_limits<int>::max());
 
-    densityNote_ = new QLabel(this);
-    densityNote_->setAutoFillBackground(true);
-    densityNote_->setBackgroundRole(QPalette::Light);
-    densityNote_->setForegroundRole(QPalette::Text);
-    densityNote_->hide();
+    note_ = new QLabel(this);
+    note_->setAutoFillBackground(true);
+    note_->setBackgroundRole(QPalette::Light);
+    note_->setForegroundRole(QPalette::Text);
+    note_->setWordWrap(true);
+    note_->hide();
+    flash_.setInterval(kFlashPeriod);
+    connect(&flash_, &QTimer::timeout, this, [this] {
+        note_->setBackgroundRole(++flashes_ % 2 == 1 ? QPalette::Highlight : QPalette::Light);
+        note_->setForegroundRole(flashes_ % 2 == 1 ? QPalette::HighlightedText : QPalette::Text);
+        if (flashes_ >= kFlashTurns) flash_.stop();
+    });
+    Image1->SetHint(QString::fromLatin1(kFirstHint));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(session_.TimerPeriod());
@@ -93,9 +106,17 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
 
 void TForm1::resizeEvent(QResizeEvent*)
 {
-    Image1->setGeometry(rect());
-    PlaceControls();
+    if (formResized) {
+        Image1->setGeometry(QRect(QPoint(0, 0), AreaSize()));
+        PlaceControls();
+        formResized();
+    } else {
+        Image1->setGeometry(rect());
+        PlaceControls();
+    }
 }
+
+void TForm1::AreaFollowsForm() { Do({.kind = CommandKind::Size, .x = width(), .y = height()}); }
 
 void TForm1::PlaceControls()
 {
@@ -103,11 +124,33 @@ void TForm1::PlaceControls()
     Label1->move(Label1->x(), top);
     Button3->move(Button3->x(), top);
     Edit1->move(Edit1->x(), top);
+    // Beside the box, rising over the picture as its text needs.
     const int noteLeft = Edit1->geometry().right() + 8;
-    densityNote_->setGeometry(noteLeft, top, std::max(0, width() - noteLeft - 8), Edit1->height());
+    const int noteWidth = std::max(0, width() - noteLeft - 8);
+    const int noteHeight = std::max(Edit1->height(), note_->heightForWidth(noteWidth));
+    note_->setGeometry(noteLeft, top + Edit1->height() - noteHeight, noteWidth, noteHeight);
 }
 
-QString TForm1::DensityProblem() const { return densityNote_->isHidden() ? QString() : densityNote_->text(); }
+QString TForm1::DensityProblem() const { return densityNote_ ? note_->text() : QString(); }
+
+QString TForm1::Note() const { return note_->isHidden() ? QString() : note_->text(); }
+
+void TForm1::ShowNote(const QString& text, bool density)
+{
+    densityNote_ = density;
+    note_->setText(text);
+    note_->show();
+    PlaceControls();
+}
+
+void TForm1::HideNote()
+{
+    note_->hide();
+    densityNote_ = false;
+    flash_.stop();
+    note_->setBackgroundRole(QPalette::Light);
+    note_->setForegroundRole(QPalette::Text);
+}
 
 // Qt composes every widget's painting off-screen already: no flicker.
 void TForm1::FormCreate()
@@ -125,9 +168,20 @@ void TForm1::Timer1Timer() { Do({.kind = CommandKind::Tick}); }
 
 void TForm1::Edit1Change() { Do({.kind = CommandKind::Density, .text = Edit1->text().toStdString()}); }
 
-void TForm1::Image1MouseDown(int x, int y) { Do({.kind = CommandKind::Press, .x = x, .y = y}); }
+void TForm1::Image1MouseDown(int x, int y)
+{
+    Do({.kind = CommandKind::Press, .x = x, .y = y});
+    const DragState& drag = session_.Simulation().drag;
+    if (drag.particleIndex != -1) Image1->StartBand({drag.startX, drag.startY});
+}
 
-void TForm1::Image1MouseUp(int x, int y) { Do({.kind = CommandKind::Release, .x = x, .y = y}); }
+void TForm1::Image1MouseUp(int x, int y)
+{
+    const bool pushes = session_.Simulation().drag.particleIndex != -1;
+    Do({.kind = CommandKind::Release, .x = x, .y = y});
+    Image1->EndBand();
+    if (pushes) Image1->SetHint({});
+}
 
 bool TForm1::Do(const Command& command)
 {
@@ -136,9 +190,14 @@ bool TForm1::Do(const Command& command)
         return true;
     } catch (const DensityError& refusal) {
         MarkRefusedDensity(refusal.what());
+        if (command.kind != CommandKind::Density) SayDensityStoodInTheWay(command, refusal.what());
     } catch (const SetupError& refusal) {
         reportError_(std::string(refusal.what()) + kOpenAnother);
     } catch (const CommandRefused& refusal) {
+        if (command.kind == CommandKind::Tick || command.kind == CommandKind::Step) {
+            stepRefused_ = true;
+            ShowNote(QString::fromStdString(refusal.what()), false);
+        }
         (showNotice ? showNotice : reportError_)(refusal.what());
     } catch (const std::runtime_error& refusal) {
         reportError_(refusal.what());
@@ -156,7 +215,23 @@ void TForm1::SavePicture(const QString& path)
     }
 }
 
-void TForm1::Redrawn() { Image1->update(); }
+void TForm1::Applying(const Command& command)
+{
+    if (command.kind == CommandKind::Seek && stepRefused_) {
+        stepRefused_ = false;
+        HideNote();
+    }
+}
+
+void TForm1::Redrawn()
+{
+    // A script's `size`: the area changes, and the window around it follows.
+    if (formResized && Image1->size() != AreaSize()) {
+        Image1->resize(AreaSize());
+        formResized();
+    }
+    Image1->update();
+}
 
 void TForm1::TimingChanged()
 {
@@ -169,14 +244,38 @@ void TForm1::MarkRefusedDensity(const std::string& message)
     Edit1->setStyleSheet(QString::fromLatin1(kRefusedStyle));
     std::string note = message + "; the body keeps density ";
     AppendJsonNumber(note, session_.Simulation().settings.density);
-    densityNote_->setText(QString::fromStdString(note));
-    densityNote_->show();
+    ShowNote(QString::fromStdString(note), true);
+}
+
+void TForm1::SayDensityStoodInTheWay(const Command& command, const std::string& refusal)
+{
+    const QString why = QString::fromStdString(refusal);
+    QString said;
+    switch (command.kind) {
+    case CommandKind::StartStop:
+        said = QStringLiteral(
+                   "The run goes on: Start/Stop stops it by rebuilding the body, and %1. Correct the "
+                   "density, or pause with Space.")
+                   .arg(why);
+        break;
+    case CommandKind::Open:
+        said = QStringLiteral("%1 was not opened: its body would be built with the density in the box, and %2.")
+                   .arg(QString::fromStdString(std::filesystem::path(command.text).filename().string()), why);
+        break;
+    default:
+        said = QStringLiteral("Not done: the body would be rebuilt with the density in the box, and %1.").arg(why);
+        break;
+    }
+    (showNotice ? showNotice : reportError_)(said.toStdString());
+    flashes_ = 0;
+    flash_.start();
 }
 
 void TForm1::SetupDone()
 {
     Edit1->setStyleSheet(QString());
-    densityNote_->hide();
+    stepRefused_ = false;
+    HideNote();
 }
 
 void TForm1::ShowMessageBox(QWidget* parent, const std::string& message)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include <QTimer>
 #include <QWidget>
 
 #include "session/session.h"
@@ -44,7 +46,8 @@ public:
     // person. Returns whether it was applied.
     bool Do(const Command& command);
     // Shows a command that was refused (a step that could not be taken, a step
-    // not kept), without a box to acknowledge; by default a message box.
+    // not kept, a stop or an opening the density text kept from happening),
+    // without a box to acknowledge; by default a message box.
     ErrorReporter showNotice;
     // Writes the picture as it is to a PNG file; one that cannot be written,
     // or is a file the run reads or writes, is reported and left as it was.
@@ -65,6 +68,20 @@ public:
     // Why the density box's text is refused, beside the box; empty while the
     // text is accepted.
     QString DensityProblem() const;
+    // The note beside the controls, shown without a box: why the density text
+    // is refused, or why the run halted on a step it could not take.
+    QString Note() const;
+    // Whether the run halted because its next step could not be taken, until
+    // the body is rebuilt or sought.
+    bool StepRefused() const { return stepRefused_; }
+
+    // The drawing area's size: the session's, which the form's follows unless
+    // a window that lays out panels beside the form sets `formResized`. The
+    // area then keeps its size whatever the form's, and the window says when
+    // it follows (AreaFollowsForm).
+    QSize AreaSize() const { return {session_.Width(), session_.Height()}; }
+    std::function<void()> formResized;
+    void AreaFollowsForm();
 
     // The drawing area's classic size, for a main window to open around.
     QSize sizeHint() const override { return {kClientWidth, kClientHeight}; }
@@ -76,17 +93,28 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void Applying(const Command& command) override;
     void Redrawn() override;
     void TimingChanged() override;
     void SetupDone() override;
     // Typing goes on undisturbed: the refusal is marked where it was typed.
     void MarkRefusedDensity(const std::string& message);
+    // A press that the density text kept from acting: said at once, beside
+    // the box and where notices show.
+    void SayDensityStoodInTheWay(const Command& command, const std::string& refusal);
+    void ShowNote(const QString& text, bool density);
+    void HideNote();
     // The controls keep their place by the drawing area's bottom-left corner.
     void PlaceControls();
 
     const LiveSession& live_;
     Session& session_;
     ErrorReporter reportError_;
-    QLabel* densityNote_;
+    QLabel* note_;
+    bool densityNote_ = false;
+    bool stepRefused_ = false;
+    // Flashes the note: a few turns of its background.
+    QTimer flash_;
+    int flashes_ = 0;
     Session::Listening listening_;
 };

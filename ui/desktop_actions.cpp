@@ -21,7 +21,7 @@ DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
         form.addAction(made);
         return made;
     };
-    const auto command = [this](Command made) { return [this, made] { form_.Do(made); }; };
+    const auto command = [this](const Command& made) { return [this, made] { form_.Do(made); }; };
     open = action(QStringLiteral("&Open…"), {QKeySequence::Open}, [this] {
         if (const QString path = choose_(FilePurpose::OpenDataFile); !path.isEmpty()) Open(path);
     });
@@ -30,6 +30,8 @@ DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
     startStop = action(QStringLiteral("&Start/Stop"), {}, [this] { form_.Button3Click(); });
     pause = action(QStringLiteral("&Pause/Resume"), {Qt::Key_Space}, command({.kind = CommandKind::Pause}));
     step = action(QStringLiteral("S&tep"), {Qt::CTRL | Qt::Key_Right}, command({.kind = CommandKind::Step}));
+    coast = action(QStringLiteral("&Coast"), {Qt::CTRL | Qt::Key_K}, command({.kind = CommandKind::Coast}));
+    coast->setStatusTip(QStringLiteral("The pushes stop acting: force and torque become zero, the motion goes on"));
     slower = action(QStringLiteral("S&lower"), {Qt::CTRL | Qt::Key_Minus}, [this] { ChangeSpeed(-1); });
     faster = action(QStringLiteral("&Faster"), {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
                     [this] { ChangeSpeed(+1); });
@@ -40,7 +42,8 @@ DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
         speedGroup_->addAction(choice);
         speeds.push_back(choice);
     }
-    ShowSpeed();
+    TimingChanged();
+    Redrawn();
     listening_ = form.CurrentSession().Listen(*this);
 
     // The density box takes dropped text itself, so it is watched as well.
@@ -74,7 +77,18 @@ void DesktopActions::ChangeSpeed(int direction)
     }
 }
 
-void DesktopActions::TimingChanged() { ShowSpeed(); }
+void DesktopActions::TimingChanged()
+{
+    ShowSpeed();
+    // A step acts only on a halted body.
+    step->setEnabled(!form_.Running());
+}
+
+void DesktopActions::Redrawn()
+{
+    const RigidBody& body = form_.Simulation().body;
+    coast->setEnabled(body.force != ZeroVector() || body.torque != ZeroVector());
+}
 
 void DesktopActions::ShowSpeed()
 {

@@ -16,7 +16,8 @@ class TForm1;
 // menus to show and the keys to reach wherever the focus is in the window:
 //   Ctrl+O, Ctrl+R, Ctrl+S   open a data file, reload it, save the picture
 //   Space                    pause or resume a run, with no setup
-//   Ctrl+Right               one time step while halted
+//   Ctrl+Right               one time step while halted (enabled only then)
+//   Ctrl+K                   coast: the pushes stop acting (enabled while one acts)
 //   Ctrl+-, Ctrl++           slower, faster
 // A file dropped on the window is opened as with Ctrl+O. In the density box a
 // blank is typed and Ctrl+Right moves the cursor a word, as in any text box.
@@ -34,6 +35,7 @@ public:
     QAction* startStop;
     QAction* pause;
     QAction* step;
+    QAction* coast;
     QAction* slower;
     QAction* faster;
     // One for each of kSpeedChoices, checked at the session's speed.
@@ -43,6 +45,7 @@ private:
     void SaveChosenPicture();
     void ChangeSpeed(int direction);
     void TimingChanged() override;
+    void Redrawn() override;
     void ShowSpeed();
 
     TForm1& form_;

@@ -31,6 +31,12 @@ void ReportFirstFrame()
     std::fflush(stderr);
 }
 
+constexpr int kHintMargin = 8;
+constexpr int kHintPadding = 4;
+constexpr int kBandEndRadius = 3;
+// Dark, and dashed: not the push's black arrow, which a release draws.
+const QColor kBandColor(64, 64, 64);
+
 }  // namespace
 
 ImageView::ImageView(const ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas)
@@ -43,10 +49,60 @@ ImageView::ImageView(const ImageCanvas& canvas, QWidget* parent) : QWidget(paren
     setFocusPolicy(Qt::ClickFocus);
 }
 
+void ImageView::StartBand(QPoint from)
+{
+    bandFrom_ = from;
+    bandTo_ = from;
+    update();
+}
+
+void ImageView::EndBand()
+{
+    if (!bandFrom_) return;
+    bandFrom_.reset();
+    update();
+}
+
+std::optional<QLine> ImageView::Band() const
+{
+    if (!bandFrom_) return std::nullopt;
+    return QLine(*bandFrom_, bandTo_);
+}
+
+void ImageView::SetHint(const QString& hint)
+{
+    if (hint == hint_) return;
+    update(HintRect());
+    hint_ = hint;
+    update(HintRect());
+}
+
+QRect ImageView::HintRect() const
+{
+    if (hint_.isEmpty()) return {};
+    const QSize text = fontMetrics().size(0, hint_) + QSize(2 * kHintPadding, 2 * kHintPadding);
+    return {QPoint(width() - kHintMargin - text.width(), kHintMargin), text};
+}
+
 void ImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), canvas_.Image(), event->rect());
+    if (!hint_.isEmpty()) {
+        const QRect box = HintRect();
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.setBrush(palette().color(QPalette::ToolTipBase));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(QPalette::ToolTipText));
+        painter.drawText(box, Qt::AlignCenter, hint_);
+    }
+    if (bandFrom_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kBandColor, 1.5, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(*bandFrom_) + QPointF(0.5, 0.5), kBandEndRadius, kBandEndRadius);
+        painter.drawLine(QPointF(*bandFrom_) + QPointF(0.5, 0.5), QPointF(bandTo_) + QPointF(0.5, 0.5));
+    }
     ReportFirstFrame();
 }
 
@@ -63,6 +119,13 @@ void ImageView::mousePressEvent(QMouseEvent* event)
 }
 
 void ImageView::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void ImageView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!bandFrom_) return;
+    bandTo_ = PixelOf(event);
+    update();
+}
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event)
 {

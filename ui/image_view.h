@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QWidget>
 
 #include "ui/image_canvas.h"
@@ -8,6 +10,10 @@
 // reports its size and the presses and releases of any mouse button in its own
 // pixels. A double click counts as a press. The session keeps the picture the
 // size of the area.
+//
+// Over the picture, never in it (frames and saved pictures stay exactly the
+// session's): the rubber band of a push being dragged, from the grabbed disc's
+// centre to the pointer, and a hint in the top-right corner.
 class ImageView : public QWidget {
     Q_OBJECT
 
@@ -15,6 +21,14 @@ public:
     ImageView(const ImageCanvas& canvas, QWidget* parent);
 
     const ImageCanvas& Canvas() const { return canvas_; }
+
+    // The band from `from` follows the pointer until EndBand.
+    void StartBand(QPoint from);
+    void EndBand();
+    // One line of text; empty for none.
+    void SetHint(const QString& hint);
+    const QString& Hint() const { return hint_; }
+    std::optional<QLine> Band() const;
 
 signals:
     void MouseDown(int x, int y);
@@ -26,8 +40,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QRect HintRect() const;
+
     const ImageCanvas& canvas_;
+    std::optional<QPoint> bandFrom_;
+    QPoint bandTo_;
+    QString hint_;
 };

@@ -1,96 +1,194 @@
 #include "ui/inspector_panel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "session/quantities.h"
+#include "session/units.h"
+#include "ui/panel_body.h"
+#include "ui/unit_text.h"
 
 namespace {
 
-const char* const kRowNames[] = {"t (steps)",        "total mass",         "body inertia",     "position",
-                                 "orientation",      "orientation length", "angle about z",    "linear velocity",
-                                 "angular velocity", "linear momentum",    "angular momentum", "force",
-                                 "torque",           "kinetic energy"};
+// How a row's numbers are shown.
+enum class Shape {
+    Fields,      // each in a field, `columns` a line
+    Separately,  // as Fields, each with a scale of its own: no dust
+    Time,        // the time in tenths and the steps
+    EveryDigit,  // one number with all seventeen digits
+};
 
-// Ten significant digits: enough to see a drift, few enough to read.
-QString Number(double value) { return QString::number(value, 'g', 10); }
+struct RowForm {
+    const char* name;
+    std::string_view unit;
+    // Over the name: what the row holds.
+    const char* tip;
+    // A line of numbers; more numbers than that make more lines.
+    int columns = 3;
+    Shape shape = Shape::Fields;
+    // The scale a value that stands alone is read against: an angle's is a
+    // half turn, so that 3e-30° of rounding reads 0.
+    double scale = 0.0;
+};
 
-QString Numbers(std::initializer_list<double> values)
+constexpr int kSignificantDigits = 4;
+// "-1.235e+15", and a space between fields; an exponent of three digits,
+// which only a run near the end of the range of numbers reaches, pushes the
+// fields after it one place on.
+constexpr int kFieldWidth = 10;
+// Relative to the largest part of a vector or matrix, rounding dust: the sums
+// that make them round at about 1e-16 of it.
+constexpr double kDust = 1e-12;
+
+const RowForm kRows[] = {
+    {"time", unit::kTime, "simulated time, and the steps of 0.2 since the last setup", 2, Shape::Time},
+    {"total mass", unit::kMass, "density × the discs' area", 1},
+    {"body inertia", unit::kInertia,
+     "about the centre of mass, in the body's own frame, whose x and y are the data file's"},
+    {"principal moments", unit::kInertia, "the smaller and the larger moment in the plane, and the moment about z", 3,
+     Shape::Separately},
+    {"principal axis", unit::kAngle,
+     "the smaller moment's axis, counter-clockwise from the body's own x axis, in (−90°, 90°]; the larger "
+     "moment's axis lies at right angles to it",
+     1, Shape::Fields, 180},
+    {"position", unit::kLength, "of the centre of mass"},
+    {"orientation", {}, "w, x, y, z; never normalised by the step", 4},
+    {"orientation length", {}, "how far the step has let the orientation grow from 1", 2, Shape::EveryDigit},
+    {"angle about z", unit::kAngle, "the turn of the normalised orientation", 1, Shape::Fields, 180},
+    {"linear velocity", unit::kVelocity, "of the centre of mass"},
+    {"angular velocity", unit::kAngularVelocity, "ω = I⁻¹L, in the world's frame"},
+    {"linear momentum", unit::kMomentum, "p = m·v"},
+    {"angular momentum", unit::kAngularMomentum, "L, about the centre of mass"},
+    {"force", unit::kForce, "accumulated: every push adds its drag; a bounce reverses it with the momentum"},
+    {"torque", unit::kTorque, "accumulated about the centre of mass; a bounce keeps it"},
+    {"kinetic energy", unit::kEnergy, "linear ½m·v², rotational ½ω·L, and their total", 3, Shape::Separately},
+};
+
+QString Field(double value, double scale)
 {
-    QStringList texts;
-    for (double value : values) texts << Number(value);
-    return texts.join(QStringLiteral("   "));
+    // Dust, and the sign of zero, tell a reader nothing.
+    if (value == 0 || std::abs(value) < scale * kDust) return QStringLiteral("0").rightJustified(kFieldWidth);
+    return QString::number(value, 'g', kSignificantDigits).rightJustified(kFieldWidth);
 }
 
-QString VectorText(Vector3 v) { return Numbers({v.x, v.y, v.z}); }
+QString Text(const RowForm& form, const std::vector<double>& numbers, long long steps)
+{
+    if (form.shape == Shape::Time) return QStringLiteral("%1 (%2 steps)").arg(numbers[0], 0, 'f', 1).arg(steps);
+    if (form.shape == Shape::EveryDigit) return QString::number(numbers[0], 'g', 17);
+    double scale = form.scale;
+    if (form.shape == Shape::Fields)
+        for (double number : numbers) scale = std::max(scale, std::abs(number));
+    const auto columns = static_cast<std::size_t>(form.columns);
+    QStringList lines;
+    for (std::size_t first = 0; first < numbers.size(); first += columns) {
+        QStringList fields;
+        for (std::size_t i = first; i < first + columns; ++i) fields << Field(numbers[i], scale);
+        lines << fields.join(QLatin1Char(' '));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+std::vector<double> Values(Vector3 v) { return {v.x, v.y, v.z}; }
 
 }  // namespace
 
-InspectorPanel::InspectorPanel(Session& session, QWidget* parent) : QWidget(parent), session_(session)
+InspectorPanel::InspectorPanel(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), pace_(*this, [this] { Refresh(); })
 {
-    auto* grid = new QGridLayout(this);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPixelSize(10);
+    const int fieldPixels = QFontMetrics(fixed).horizontalAdvance(QString(kFieldWidth + 1, QLatin1Char('0')));
+
+    QScrollArea* scroll = nullptr;
+    QWidget* inner = ScrollingBody(*this, &scroll);
+    auto* grid = new QGridLayout(inner);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+
     int row = 0;
-    for (const char* name : kRowNames) {
-        auto* value = new QLabel(this);
+    for (const RowForm& form : kRows) {
+        const QString name = QString::fromLatin1(form.name);
+        auto* label = new QLabel(name, inner);
+        label->setToolTip(QString::fromUtf8(form.tip));
+        auto* value = new QLabel(inner);
+        value->setFont(fixed);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(new QLabel(QString::fromLatin1(name), this), row, 0, Qt::AlignTop);
-        grid->addWidget(value, row++, 1);
-        rows_.emplace_back(QString::fromLatin1(name), value);
+        // A fixed width: the panel never grows with its numbers.
+        value->setFixedWidth(fieldPixels * form.columns + fieldPixels / 4);
+        value->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        auto* unitName = new QLabel(UnitText(form.unit), inner);
+        unitName->setForegroundRole(QPalette::PlaceholderText);
+        grid->addWidget(label, row, 0, Qt::AlignTop);
+        grid->addWidget(value, row, 1, Qt::AlignTop | Qt::AlignRight);
+        grid->addWidget(unitName, row, 2, Qt::AlignTop);
+        rows_.push_back({name, value, {}});
+        ++row;
     }
-    auto* copy = new QPushButton(QStringLiteral("Copy state"), this);
+    auto* copy = new QPushButton(QStringLiteral("Copy state"), inner);
+    copy->setToolTip(QStringLiteral("the state line, every number exact"));
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(QString::fromStdString(session_.StateJson())); });
-    grid->addWidget(copy, row++, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(copy, row++, 0, 1, 3, Qt::AlignLeft);
     grid->setRowStretch(row, 1);
+    setFixedWidth(inner->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
     listening_ = session_.Listen(*this);
 }
 
 QString InspectorPanel::Shown(const QString& name) const
 {
-    for (const auto& [rowName, value] : rows_)
-        if (rowName == name) return value->text();
+    for (const Row& row : rows_)
+        if (row.name == name) return row.value->text();
     return {};
 }
 
-void InspectorPanel::showEvent(QShowEvent*) { Refresh(); }
+void InspectorPanel::showEvent(QShowEvent*) { pace_.Now(); }
 
+// Hidden, it costs nothing: it catches up when it is shown.
 void InspectorPanel::Redrawn()
 {
-    // Hidden, it costs nothing: it catches up when it is shown.
-    if (isVisible()) Refresh();
+    if (isVisible()) pace_.Request();
 }
 
 void InspectorPanel::Refresh()
 {
     const SimulationContext& simulation = session_.Simulation();
     const RigidBody& body = simulation.body;
-    const Matrix3& inertia = body.bodyInertia;
     const Quaternion& q = body.orientation;
+    const PrincipalAxes principal = PrincipalAxesOf(body.bodyInertia);
     const KineticEnergy energy = KineticEnergyOf(body);
-    const QString values[] = {
-        QStringLiteral("%1 (%2)").arg(Number(SimulatedTime(simulation.steps))).arg(simulation.steps),
-        Number(body.totalMass),
-        Numbers({inertia(0, 0), inertia(0, 1), inertia(0, 2)}) + QLatin1Char('\n') +
-            Numbers({inertia(1, 0), inertia(1, 1), inertia(1, 2)}) + QLatin1Char('\n') +
-            Numbers({inertia(2, 0), inertia(2, 1), inertia(2, 2)}),
-        VectorText(body.position),
-        Numbers({q.w, q.x, q.y, q.z}),
-        Number(Length(q)),
-        Number(AngleAboutZ(q) * 180 / std::numbers::pi) + QStringLiteral("°"),
-        VectorText(body.linearVelocity),
-        VectorText(body.angularVelocity),
-        VectorText(body.linearMomentum),
-        VectorText(body.angularMomentum),
-        VectorText(body.force),
-        VectorText(body.torque),
-        QStringLiteral("linear %1   rotational %2   total %3")
-            .arg(Number(energy.linear), Number(energy.rotational), Number(energy.total)),
+    constexpr double kDegrees = 180 / std::numbers::pi;
+    const std::vector<double> values[] = {
+        {SimulatedTime(simulation.steps), static_cast<double>(simulation.steps)},
+        {body.totalMass},
+        {body.bodyInertia.m.begin(), body.bodyInertia.m.end()},
+        {principal.smaller, principal.larger, principal.z},
+        {principal.angle * kDegrees},
+        Values(body.position),
+        {q.w, q.x, q.y, q.z},
+        {Length(q)},
+        {AngleAboutZ(q) * kDegrees},
+        Values(body.linearVelocity),
+        Values(body.angularVelocity),
+        Values(body.linearMomentum),
+        Values(body.angularMomentum),
+        Values(body.force),
+        Values(body.torque),
+        {energy.linear, energy.rotational, energy.total},
     };
-    for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i].second->setText(values[i]);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        Row& row = rows_[i];
+        if (values[i] == row.shown) continue;
+        row.shown = values[i];
+        row.value->setText(Text(kRows[i], values[i], simulation.steps));
+    }
 }

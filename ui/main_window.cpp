@@ -5,33 +5,43 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTimer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 
 #include "session/csv.h"
-#include "session/quantities.h"
 #include "session/speed.h"
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
+#include "ui/area_keeper.h"
+#include "ui/example_bodies.h"
+#include "ui/help_page.h"
 #include "ui/inspector_panel.h"
 #include "ui/live_session.h"
 #include "ui/png_file.h"
 #include "ui/plots_panel.h"
+#include "ui/status_line.h"
 #include "ui/timeline_bar.h"
 
 namespace {
 
 constexpr int kMostRecentFiles = 8;
+// The panels' layout as saved: one saved before they sat side by side, where
+// one could hide behind the other as a tab, is not restored.
+constexpr int kLayoutVersion = 1;
 const QString kSettingsName = QStringLiteral("rigid-body");
+
+// A menu entry shows a file's own '&'.
+QString MenuText(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
 }  // namespace
 
@@ -40,21 +50,21 @@ MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
       form_(new TForm1(
           live, [this](const std::string& message) { TForm1::ShowMessageBox(this, message); }, this)),
       actions_(std::make_unique<DesktopActions>(*form_, choose)), choose_(std::move(choose)),
-      timeline_(new TimelineBar(*form_, this)), runState_(new QLabel(this)), time_(new QLabel(this)),
-      speed_(new QLabel(this)), dataFile_(new QLabel(this))
+      timeline_(new TimelineBar(*form_, this)), status_(std::make_unique<StatusLine>(*statusBar()))
 {
     setWindowTitle(QStringLiteral("Rigid Body Dynamics"));
     setCentralWidget(form_);
+    keeper_ = new AreaKeeper(*this, *form_);
     actions_->opened = [this](const QString& path) { AddRecentFile(path); };
     BuildPanels();
     addToolBar(Qt::BottomToolBarArea, timeline_);
     BuildMenus();
-    for (QLabel* label : {runState_, time_, speed_}) statusBar()->addWidget(label);
-    statusBar()->addPermanentWidget(dataFile_);
     listening_ = form_->CurrentSession().Listen(*this);
-    // A run that halts by itself is told where the run state shows, without a box.
+    // A command refused (a step not taken, a stop the density text kept from
+    // happening) is said where the state shows, without a box.
     form_->showNotice = [this](const std::string& message) {
-        statusBar()->showMessage(QString::fromStdString(message));
+        status_->Notice(QString::fromStdString(message));
+        ShowStatus();
     };
     ShowStatus();
     // The drawing area opens at its classic size, menu and status bar around it.
@@ -62,33 +72,54 @@ MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
     move(89, 143);
 }
 
+MainWindow::~MainWindow() = default;
+
 void MainWindow::BuildPanels()
 {
     Session& session = form_->CurrentSession();
-    auto dock = [this](const QString& title, const QString& name, QWidget* panel, Qt::DockWidgetArea area) {
+    auto dock = [this](const QString& title, const QString& name, QWidget* panel) {
         auto* made = new QDockWidget(title, this);
         made->setObjectName(name);  // for the window's saved state
         made->setWidget(panel);
-        addDockWidget(area, made);
+        // Not movable: a panel dragged to the bottom, or onto another as a
+        // tab, would hide or squeeze; floating, it is a window of its own.
+        made->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetFloatable);
+        made->setAllowedAreas(Qt::RightDockWidgetArea);
+        addDockWidget(Qt::RightDockWidgetArea, made);
         made->hide();
-        // Opened, a panel widens the window rather than narrowing the drawing
-        // area, whose width is where the body turns back.
         connect(made->toggleViewAction(), &QAction::triggered, this, [this, made](bool shown) {
-            const bool besideAnother = (made == inspectorDock_ ? plotsDock_ : inspectorDock_)->isVisible();
-            if (!shown || besideAnother || isMaximized() || isFullScreen()) return;
-            QTimer::singleShot(0, this, [this, made] {
-                resize(width() + made->width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent), height());
-            });
+            if (shown) PlacePanel(made);
         });
         return made;
     };
     inspector_ = new InspectorPanel(session, this);
     plots_ = new PlotsPanel(session, this);
-    inspectorDock_ =
-        dock(QStringLiteral("Inspector"), QStringLiteral("inspector"), inspector_, Qt::RightDockWidgetArea);
-    plotsDock_ = dock(QStringLiteral("Plots"), QStringLiteral("plots"), plots_, Qt::RightDockWidgetArea);
-    // Side by side as tabs: stacked, their heights together would stretch the window.
-    tabifyDockWidget(inspectorDock_, plotsDock_);
+    inspectorDock_ = dock(QStringLiteral("Inspector"), QStringLiteral("inspector"), inspector_);
+    plotsDock_ = dock(QStringLiteral("Plots"), QStringLiteral("plots"), plots_);
+    // Side by side: stacked, their heights together would stretch the window.
+    splitDockWidget(inspectorDock_, plotsDock_, Qt::Horizontal);
+}
+
+void MainWindow::PlacePanel(QDockWidget* dock)
+{
+    if (!dock->isFloating()) {
+        const QRect screen = this->screen()->availableGeometry();
+        const QRect frame = frameGeometry();
+        const int wider = frame.width() + dock->sizeHint().width();
+        if (isMaximized() || isFullScreen() || wider > screen.width()) {
+            dock->setFloating(true);
+            dock->resize(dock->sizeHint().width(), height());
+            dock->move(std::max(screen.left(), std::min(frame.right() + 1, screen.right() + 1 - dock->width())),
+                       frame.top());
+            status_->Notice(QStringLiteral("%1 opens in a window of its own: the screen has no room for it beside "
+                                           "the drawing area, which keeps its size.")
+                                .arg(dock->windowTitle()));
+        } else if (frame.left() + wider > screen.right() + 1) {
+            // Room to grow to the right, the window moved left as much as needed.
+            move(pos() - QPoint(frame.left() + wider - screen.right() - 1, 0));
+        }
+    }
+    dock->raise();
 }
 
 void MainWindow::BuildMenus()
@@ -97,10 +128,9 @@ void MainWindow::BuildMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(a.open);
     QMenu* examples = file->addMenu(QStringLiteral("Open &example"));
-    const QDir bodies(ExampleBodiesFolder());
-    for (const QFileInfo& body : bodies.entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-        const QString path = body.filePath();
-        examples->addAction(body.completeBaseName(), this, [this, path] { actions_->Open(path); });
+    for (const ExampleBody& body : ExampleBodies(ExampleBodiesFolder())) {
+        const QString path = body.path;
+        examples->addAction(MenuText(body.title), this, [this, path] { actions_->Open(path); })->setToolTip(path);
     }
     examples->setEnabled(!examples->isEmpty());
     recentMenu_ = file->addMenu(QStringLiteral("Open &recent"));
@@ -118,6 +148,7 @@ void MainWindow::BuildMenus()
     simulation->addAction(a.pause);
     simulation->addAction(a.step);
     simulation->addAction(timeline_->stepBack);
+    simulation->addAction(a.coast);
     QMenu* speed = simulation->addMenu(QStringLiteral("Spee&d"));
     for (QAction* choice : a.speeds) speed->addAction(choice);
     speed->addSeparator();
@@ -138,10 +169,22 @@ void MainWindow::BuildMenus()
                 [this, overlay](bool on) { form_->Do({.kind = CommandKind::View, .overlay = overlay, .on = on}); });
         overlayActions_.push_back(toggle);
     }
+    view->addSeparator();
+    reset_ = view->addAction(QStringLiteral("&Reset layout and settings"), this, &MainWindow::ResetLayoutAndSettings);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Keys and mouse"), this,
-                    [this] { QMessageBox::information(this, QStringLiteral("Keys and mouse"), KeysHelp()); });
+    help->addAction(QStringLiteral("&Keys, units and physics"), this, [this] {
+        if (!help_) {
+            help_ = new QDialog(this);
+            help_->setWindowTitle(QStringLiteral("Keys, units and physics"));
+            auto* text = new QTextBrowser(help_);
+            text->setHtml(KeysHelp());
+            (new QVBoxLayout(help_))->addWidget(text);
+            help_->resize(640, 600);
+        }
+        help_->show();
+        help_->raise();
+    });
     help->addAction(QStringLiteral("&About"), this, [this] {
         QMessageBox::about(this, QStringLiteral("About Rigid Body Dynamics"),
                            QStringLiteral("<p><b>Rigid Body Dynamics</b> %1</p>"
@@ -156,58 +199,39 @@ void MainWindow::BuildMenus()
 
 QString MainWindow::KeysHelp() const
 {
-    QString rows;
-    auto row = [&rows](const QString& keys, const QString& what) {
-        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), what);
-    };
     auto keysOf = [](const QAction* action) {
         QStringList keys;
         for (const QKeySequence& key : action->shortcuts()) keys << key.toString(QKeySequence::NativeText);
         return keys.join(QStringLiteral(" or "));
     };
     const DesktopActions& a = *actions_;
-    row(QStringLiteral("Start/Stop button"), QStringLiteral("run; stopping returns the body to rest"));
-    row(keysOf(a.pause), QStringLiteral("pause or resume a run, keeping the body as it is"));
-    row(keysOf(a.step), QStringLiteral("one time step of 0.2 while halted or paused"));
-    row(keysOf(timeline_->stepBack),
-        QStringLiteral("one kept step back: the body as it was then, halted; from there Ctrl+Right computes "
-                       "the same steps again"));
-    row(keysOf(a.slower) + QStringLiteral(", ") + keysOf(a.faster),
-        QStringLiteral("slower, faster: the timer's pace from 1/8 to 4; each step stays 0.2"));
-    row(keysOf(a.open), QStringLiteral("open a data file (or drop one on the window)"));
-    row(keysOf(a.reload), QStringLiteral("reload the data file; the run stops"));
-    row(keysOf(a.savePicture), QStringLiteral("save the picture as a PNG"));
-    row(keysOf(inspectorDock_->toggleViewAction()), QStringLiteral("the inspector: every quantity of the body"));
-    row(keysOf(plotsDock_->toggleViewAction()),
-        QStringLiteral("the plots: energies, momenta and the orientation's length over time"));
-    row(keysOf(timeline_->toggleViewAction()),
-        QStringLiteral("the timeline: drag it, or use its arrow keys, to go back and forth through the kept "
-                       "steps; pressing it pauses a run; a step, a push or coast drops the steps after the "
-                       "present"));
-    row(QStringLiteral("Press on a disc, release elsewhere"),
-        QStringLiteral("push: the drag in pixels, y up, is added to the force, its moment about the centre "
-                       "of mass to the torque; both act at every step until the body is rebuilt"));
-    row(QStringLiteral("density box"),
-        QStringLiteral("mass per unit area; every change stops the run and rebuilds the body; a refused "
-                       "text is marked and the body keeps its density"));
-    QString legend;
-    for (const OverlayEntry& entry : kOverlayTable) {
-        const QString swatch = QStringLiteral("#%1%2%3")
-                                   .arg(entry.color & 0xFF, 2, 16, QLatin1Char('0'))
-                                   .arg((entry.color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-                                   .arg((entry.color >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
-        QString what = QString::fromUtf8(entry.legend.data(), std::ssize(entry.legend)).toHtmlEscaped();
-        for (double number : entry.legendNumbers)
-            if (what.contains(QLatin1Char('%'))) what = what.arg(number);
-        legend +=
-            QStringLiteral("<tr><td><b><font color=\"%1\">&#9632;</font> %2</b></td><td>%3</td></tr>")
-                .arg(swatch, QString::fromUtf8(entry.title.data(), std::ssize(entry.title)).remove(QLatin1Char('&')),
-                     what);
-    }
-    return QStringLiteral(
-               "<table cellspacing=\"6\">%1</table><p><b>Overlays</b> (View menu)</p>"
-               "<table cellspacing=\"6\">%2</table>")
-        .arg(rows, legend);
+    return HelpPage({
+        {QStringLiteral("Press on a disc, drag, let go"),
+         QStringLiteral("push: a dashed band follows the pointer; the drag in pixels, y up, is added to the force, "
+                        "its moment about the centre of mass to the torque; both act at every step until the body "
+                        "is rebuilt or coasts")},
+        {QStringLiteral("Start/Stop button"), QStringLiteral("run; stopping returns the body to rest")},
+        {keysOf(a.pause), QStringLiteral("pause or resume a run, keeping the body as it is")},
+        {keysOf(a.step), QStringLiteral("one time step of 0.2 while halted or paused")},
+        {keysOf(timeline_->stepBack),
+         QStringLiteral("one kept step back: the body as it was then, halted; from there Ctrl+Right computes the "
+                        "same steps again")},
+        {keysOf(a.coast), QStringLiteral("coast: the pushes stop acting, force and torque become zero")},
+        {keysOf(a.slower) + QStringLiteral(", ") + keysOf(a.faster),
+         QStringLiteral("slower, faster: the timer's pace from 1/8 to 4; each step stays 0.2")},
+        {keysOf(a.open), QStringLiteral("open a data file (or drop one on the window)")},
+        {keysOf(a.reload), QStringLiteral("reload the data file; the run stops")},
+        {keysOf(a.savePicture), QStringLiteral("save the picture as a PNG")},
+        {keysOf(inspectorDock_->toggleViewAction()), QStringLiteral("the inspector: every quantity of the body")},
+        {keysOf(plotsDock_->toggleViewAction()),
+         QStringLiteral("the plots: energies, momenta and the orientation's length over time")},
+        {keysOf(timeline_->toggleViewAction()),
+         QStringLiteral("the timeline: drag it, or use its arrow keys, to go back and forth through the kept steps; "
+                        "pressing it pauses a run; a step, a push or coast drops the steps after the present")},
+        {QStringLiteral("density box"),
+         QStringLiteral("mass per unit area; every change stops the run and rebuilds the body; a refused text "
+                        "is marked and the body keeps its density")},
+    });
 }
 
 QString MainWindow::ExampleBodiesFolder()
@@ -217,11 +241,13 @@ QString MainWindow::ExampleBodiesFolder()
     return QStringLiteral(RBD_SOURCE_DIR "/examples/bodies");
 }
 
+QString MainWindow::Notice() const { return status_->NoticeText(); }
+
 void MainWindow::RestoreSettings()
 {
     const QSettings settings(kSettingsName, kSettingsName);
     if (restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray())) KeepOnScreen();
-    restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
+    restoreState(settings.value(QStringLiteral("windowState")).toByteArray(), kLayoutVersion);
     // Snapped to the menu's paces, so that one of them is checked and the
     // keys step from it.
     bool valid = false;
@@ -266,12 +292,29 @@ void MainWindow::CheckSettingsCanBeSaved(const QString& file)
         trial.Write("\n");
     } catch (const WriteError& failure) {
         settingsSavable_ = false;
-        constexpr int kShownFor = 20000;  // milliseconds
-        statusBar()->showMessage(
+        status_->Notice(
             QStringLiteral("The settings cannot be saved in %1: %2")
-                .arg(QString::fromStdString(ShownPath(file.toStdString())), QString::fromStdString(failure.what())),
-            kShownFor);
+                .arg(QString::fromStdString(ShownPath(file.toStdString())), QString::fromStdString(failure.what())));
     }
+}
+
+void MainWindow::ResetLayoutAndSettings()
+{
+    if (isMaximized() || isFullScreen()) showNormal();
+    for (QDockWidget* dock : {inspectorDock_, plotsDock_}) {
+        dock->hide();
+        dock->setFloating(false);
+    }
+    form_->Do({.kind = CommandKind::Speed, .speed = 1.0});
+    for (const OverlayEntry& entry : kOverlayTable) {
+        form_->Do({.kind = CommandKind::View, .overlay = entry.overlay, .on = false});
+        overlayActions_[static_cast<std::size_t>(entry.overlay)]->setChecked(false);
+    }
+    // The window follows the area back to its first size.
+    form_->Do({.kind = CommandKind::Size, .x = Session::kStartWidth, .y = Session::kStartHeight});
+    status_->Notice(
+        QStringLiteral("The panels, the speed, the overlays and the drawing area are back to how they "
+                       "first were."));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -280,7 +323,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!settingsSavable_) return;
     QSettings settings(kSettingsName, kSettingsName);
     settings.setValue(QStringLiteral("geometry"), saveGeometry());
-    settings.setValue(QStringLiteral("windowState"), saveState());
+    settings.setValue(QStringLiteral("windowState"), saveState(kLayoutVersion));
     settings.setValue(QStringLiteral("speed"), form_->CurrentSession().Speed());
     settings.setValue(QStringLiteral("recentFiles"), recentFiles_);
     QStringList overlays;
@@ -288,6 +331,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         if (IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay))
             overlays << QString::fromUtf8(entry.word.data(), std::ssize(entry.word));
     settings.setValue(QStringLiteral("overlays"), overlays);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Laid out and shown: from now on the panels take their room from the window.
+    keeper_->Start();
 }
 
 void MainWindow::AddRecentFile(const QString& path)
@@ -303,28 +353,12 @@ void MainWindow::FillRecentMenu()
 {
     recentMenu_->clear();
     for (const QString& path : recentFiles_)
-        recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { actions_->Open(path); })
+        recentMenu_->addAction(MenuText(RecentFileTitle(path)), this, [this, path] { actions_->Open(path); })
             ->setToolTip(path);
     recentMenu_->setEnabled(!recentFiles_.isEmpty());
 }
 
-void MainWindow::ShowStatus()
-{
-    const Session& session = form_->CurrentSession();
-    const long long steps = session.Simulation().steps;
-    runState_->setText(session.Running() ? QStringLiteral("Running")
-                       : steps == 0      ? QStringLiteral("At rest")
-                                         : QStringLiteral("Paused"));
-    const long long newest = session.KeptHistory().Newest();
-    time_->setText(QStringLiteral("t = %1 (%2)")
-                       .arg(SimulatedTime(steps), 0, 'f', 1)
-                       .arg(steps < newest ? QStringLiteral("step %1 of %2 kept").arg(steps).arg(newest)
-                                           : QStringLiteral("%1 steps").arg(steps)));
-    speed_->setText(QStringLiteral("speed %1×").arg(QString::fromStdString(SpeedName(session.Speed()))));
-    const QString path = QString::fromStdString(session.DataFile().string());
-    dataFile_->setText(QFileInfo(path).fileName());
-    dataFile_->setToolTip(path);
-}
+void MainWindow::ShowStatus() { status_->Show(form_->CurrentSession(), form_->StepRefused()); }
 
 void MainWindow::ExportData(const QString& path)
 {

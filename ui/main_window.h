@@ -11,24 +11,29 @@
 #include "ui/desktop_actions.h"
 #include "ui/file_chooser.h"
 
+class AreaKeeper;
 class InspectorPanel;
 class PlotsPanel;
+class QDialog;
 class QDockWidget;
-class QLabel;
 class QMenu;
+class StatusLine;
 class TForm1;
 class TimelineBar;
 struct LiveSession;
 
 // The program's window: the form (drawing area and controls) in the middle,
-// a menu bar that shows every command with its key, and a status bar with the
-// run state, the simulated time, the speed and the data file.
+// the panels docked beside it, a menu bar that shows every command with its
+// key, and a status bar with the run state, the simulated time, the speed,
+// the last notice and the data file. Panels never change the drawing area:
+// the window grows and shrinks around them (AreaKeeper).
 class MainWindow : public QMainWindow, private SessionListener {
     Q_OBJECT
 
 public:
     // Shows `live`, which outlives the window.
     MainWindow(LiveSession& live, FileChooser choose, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     TForm1& Form() { return *form_; }
     DesktopActions& Actions() { return *actions_; }
@@ -39,18 +44,25 @@ public:
     TimelineBar& Timeline() const { return *timeline_; }
     // The View menu's overlay entries, one per overlay, in kOverlayTable's order.
     const std::vector<QAction*>& OverlayActions() const { return overlayActions_; }
+    QAction* ResetAction() const { return reset_; }
+    // The last notice of the status bar.
+    QString Notice() const;
     // Writes the kept run as CSV to `path`: a row for each kept step from the
     // oldest (step 0, right after the setup, while it is kept) to the present.
     // A file that cannot be written, or is a file the run reads or writes, is
     // reported and left as it was.
     void ExportData(const QString& path);
 
-    // Geometry, speed and recent files as the last run left them, the window
-    // kept on the screen and the speed on the menu's. Called once the session
-    // is being recorded, so that a recording holds their effects. Settings
-    // that could not be saved are said once in the status bar.
+    // Geometry, panels, speed, overlays and recent files as the last run left
+    // them, the window kept on the screen and the speed on the menu's. Called
+    // once the session is being recorded, so that a recording holds their
+    // effects. Settings that could not be saved are said once in the status
+    // bar.
     void RestoreSettings();
-    // The key and mouse help page's text (HTML), made from the actions' keys.
+    // The panels hidden and docked, speed 1, no overlay, the drawing area at
+    // its first size; the recent files stay.
+    void ResetLayoutAndSettings();
+    // The help page's text (HTML), its keys the actions' own.
     QString KeysHelp() const;
     // Where the example bodies are: installed beside the program, or in the
     // source tree of a build that was not installed.
@@ -58,12 +70,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void KeepOnScreen();
     void CheckSettingsCanBeSaved(const QString& file);
     void BuildMenus();
     void BuildPanels();
+    // Shown, a docked panel makes the window wider; where the screen has no
+    // room for that, the panel floats beside the window instead.
+    void PlacePanel(QDockWidget* dock);
     void AddRecentFile(const QString& path);
     void FillRecentMenu();
     void ShowStatus();
@@ -79,13 +95,13 @@ private:
     QDockWidget* inspectorDock_;
     QDockWidget* plotsDock_;
     TimelineBar* timeline_;
+    AreaKeeper* keeper_;
+    std::unique_ptr<StatusLine> status_;
     std::vector<QAction*> overlayActions_;
+    QAction* reset_ = nullptr;
+    QDialog* help_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QStringList recentFiles_;
     bool settingsSavable_ = true;
-    QLabel* runState_;
-    QLabel* time_;
-    QLabel* speed_;
-    QLabel* dataFile_;
     Session::Listening listening_;
 };

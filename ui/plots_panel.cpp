@@ -5,145 +5,241 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
 #include "session/quantities.h"
+#include "session/units.h"
+#include "ui/panel_body.h"
+#include "ui/unit_text.h"
+
+// A graph's words: its title, the value axis's title, its lines' names.
+struct GraphText {
+    QString title;
+    QString valueTitle;
+    std::vector<std::pair<PlotLine, QString>> lines;
+    bool logarithmic = false;
+};
 
 namespace {
 
-struct Graph {
-    const char* title;
-    std::vector<const char*> lines;
-};
+// The quantity and its unit in the title, the unit again beside the axis:
+// four graphs share the height of the drawing area, so the axis has room for
+// little more.
+std::vector<GraphText> Graphs()
+{
+    return {
+        {QStringLiteral("Kinetic energy (%1)").arg(UnitText(unit::kEnergy)),
+         UnitText(unit::kEnergy),
+         {{PlotLine::LinearEnergy, QStringLiteral("linear")},
+          {PlotLine::RotationalEnergy, QStringLiteral("rotational")},
+          {PlotLine::TotalEnergy, QStringLiteral("total")}}},
+        {QStringLiteral("Linear momentum's length |p| (%1)").arg(UnitText(unit::kMomentum)),
+         UnitText(unit::kMomentum),
+         {{PlotLine::MomentumLength, QStringLiteral("|p|")}}},
+        {QStringLiteral("Angular momentum about z, Lz (%1)").arg(UnitText(unit::kAngularMomentum)),
+         UnitText(unit::kAngularMomentum),
+         {{PlotLine::AngularMomentumZ, QStringLiteral("Lz")}}},
+        {QStringLiteral("Orientation's length |q|, never normalised"),
+         QStringLiteral("log scale"),
+         {{PlotLine::OrientationLength, QStringLiteral("|q|")}},
+         true},
+    };
+}
 
-const Graph kGraphs[] = {
-    {"kinetic energy", {"linear", "rotational", "total"}},
-    {"linear momentum |p|", {"|p|"}},
-    {"angular momentum z", {"L z"}},
-    {"orientation length", {"|q|"}},
-};
+// The energies and |p| cannot go below zero, Lz can: every linear axis holds
+// zero. The time axis starts at the oldest step kept, and spans 20 time units
+// (100 steps) at first.
+constexpr AxisRule kValueRule{.holdsZero = true, .leastSpan = 0.0};
+constexpr AxisRule kTimeRule{.holdsZero = false, .leastSpan = 20.0, .mostIntervals = 5};
+
+// Only finite values reach the graphs, and only positive ones a logarithmic
+// axis: Qt Charts ignores the others noisily.
+bool Plottable(double value, bool logarithmic) { return std::isfinite(value) && (!logarithmic || value > 0); }
+
+// In the order that never asks for more ticks than either range has: an axis
+// lays out a label at each.
+void SetLinear(QValueAxis* axis, const LinearRange& range)
+{
+    axis->setTickAnchor(0.0);
+    if (range.interval >= axis->tickInterval()) {
+        axis->setTickInterval(range.interval);
+        axis->setRange(range.low, range.high);
+    } else {
+        axis->setRange(range.low, range.high);
+        axis->setTickInterval(range.interval);
+    }
+}
 
 }  // namespace
 
-PlotsPanel::PlotsPanel(Session& session, QWidget* parent) : QWidget(parent), session_(session)
+PlotsPanel::PlotsPanel(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), series_(kPlotLines), pace_(*this, [this] { Refresh(); })
 {
-    auto* layout = new QVBoxLayout(this);
-    for (const Graph& graph : kGraphs) {
-        auto* chart = new QChart;
-        chart->setTitle(QString::fromLatin1(graph.title));
-        QFont small = chart->titleFont();
-        small.setPixelSize(11);
-        chart->setTitleFont(small);
-        // Four graphs share the height of the drawing area: little chrome each.
-        chart->setMargins(QMargins(2, 2, 2, 2));
-        chart->setBackgroundRoundness(0);
-        chart->legend()->setVisible(graph.lines.size() > 1);
-        chart->legend()->setFont(small);
-        chart->legend()->setAlignment(Qt::AlignRight);
-        auto* time = new QValueAxis(chart);
-        auto* value = new QValueAxis(chart);
-        for (QValueAxis* axis : {time, value}) {
-            axis->setLabelsFont(small);
-            axis->setTickCount(3);
-            axis->setLabelFormat(QStringLiteral("%.4g"));
-        }
-        chart->addAxis(time, Qt::AlignBottom);
-        chart->addAxis(value, Qt::AlignLeft);
-        for (const char* name : graph.lines) {
-            auto* series = new QLineSeries(chart);
-            series->setName(QString::fromLatin1(name));
-            chart->addSeries(series);
-            series->attachAxis(time);
-            series->attachAxis(value);
-            lines_.push_back({series, chart, {}, 0});
-        }
-        auto* view = new QChartView(chart, this);
-        view->setMinimumSize(360, 110);
-        layout->addWidget(view);
-    }
+    setFixedWidth(kWidth);
+    QWidget* inner = ScrollingBody(*this);
+    auto* layout = new QVBoxLayout(inner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    for (const GraphText& text : Graphs()) AddGraph(text, layout);
     listening_ = session_.Listen(*this);
+}
+
+void PlotsPanel::AddGraph(const GraphText& text, QVBoxLayout* layout)
+{
+    QFont small = font();
+    small.setPixelSize(10);
+    QFont bold = small;
+    bold.setPixelSize(11);
+    bold.setBold(true);
+    Graph graph;
+    graph.chart = new QChart;
+    graph.chart->setTitle(text.title);
+    graph.chart->setTitleFont(bold);
+    // Four graphs share the height of the drawing area: little chrome each.
+    graph.chart->setMargins(QMargins(2, 0, 4, 0));
+    graph.chart->layout()->setContentsMargins(0, 0, 0, 0);
+    graph.chart->setBackgroundRoundness(0);
+    graph.chart->legend()->setVisible(text.lines.size() > 1);
+    graph.chart->legend()->setFont(small);
+    graph.chart->legend()->setAlignment(Qt::AlignRight);
+    graph.time = new QValueAxis(graph.chart);
+    graph.time->setTickInterval(1e300);  // none until the first range
+    graph.time->setTitleText(QStringLiteral("time (%1)").arg(UnitText(unit::kTime)));
+    graph.time->setTickType(QValueAxis::TicksDynamic);
+    QAbstractAxis* value = nullptr;
+    if (text.logarithmic) {
+        graph.log = new QLogValueAxis(graph.chart);
+        value = graph.log;
+    } else {
+        graph.linear = new QValueAxis(graph.chart);
+        graph.linear->setTickInterval(1e300);
+        graph.linear->setTickType(QValueAxis::TicksDynamic);
+        value = graph.linear;
+    }
+    value->setTitleText(text.valueTitle);
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(graph.time), value}) {
+        axis->setLabelsFont(small);
+        axis->setTitleFont(small);
+    }
+    graph.time->setLabelFormat(QStringLiteral("%g"));
+    if (graph.linear) graph.linear->setLabelFormat(QStringLiteral("%g"));
+    if (graph.log) graph.log->setLabelFormat(QStringLiteral("%g"));
+    graph.chart->addAxis(graph.time, Qt::AlignBottom);
+    graph.chart->addAxis(value, Qt::AlignLeft);
+    for (const auto& [line, name] : text.lines) {
+        auto* series = new QLineSeries(graph.chart);
+        series->setName(name);
+        graph.chart->addSeries(series);
+        series->attachAxis(graph.time);
+        series->attachAxis(value);
+        series_[static_cast<std::size_t>(line)] = series;
+        graph.lines.push_back(line);
+    }
+    graph.timeRange = LinearRangeFor({}, kTimeRule);
+    graph.valueRange = LinearRangeFor({}, kValueRule);
+    SetLinear(graph.time, graph.timeRange);
+    if (graph.linear) SetLinear(graph.linear, graph.valueRange);
+    if (graph.log) {
+        graph.log->setBase(graph.logRange.base);
+        graph.log->setRange(graph.logRange.low, graph.logRange.high);
+    }
+    auto* view = new QChartView(graph.chart, layout->parentWidget());
+    view->setFrameShape(QFrame::NoFrame);
+    view->setMinimumHeight(130);
+    // Nothing to do with the keys: no stop on the way of Tab.
+    view->setFocusPolicy(Qt::NoFocus);
+    view->viewport()->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(view);
+    graphs_.push_back(graph);
 }
 
 QList<QPointF> PlotsPanel::Points(const QString& line) const
 {
-    for (const Line& each : lines_)
-        if (each.series->name() == line) return each.series->points();
+    for (const QLineSeries* series : series_)
+        if (series->name() == line) return series->points();
     return {};
 }
 
-void PlotsPanel::showEvent(QShowEvent*) { Show(true); }
+void PlotsPanel::showEvent(QShowEvent*) { pace_.Now(); }
+
+void PlotsPanel::Applying(const Command& command)
+{
+    if (command.kind == CommandKind::Seek) samples_.DropAfter(command.count);
+}
 
 void PlotsPanel::Stepped()
 {
-    const RigidBody& body = session_.Simulation().body;
-    const double t = SimulatedTime(session_.Simulation().steps);
-    const KineticEnergy energy = KineticEnergyOf(body);
-    const double values[] = {energy.linear,          energy.rotational,
-                             energy.total,           std::sqrt(Dot(body.linearMomentum, body.linearMomentum)),
-                             body.angularMomentum.z, Length(body.orientation)};
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        Line& line = lines_[i];
-        line.kept.append(QPointF(t, values[i]));
-        if (line.kept.size() > kMostPoints) line.kept.removeFirst();
-        line.fresh = std::min(line.fresh + 1, line.kept.size());
-    }
-}
-
-void PlotsPanel::SetupDone()
-{
-    for (Line& line : lines_) {
-        line.kept.clear();
-        line.fresh = 0;
-        line.series->clear();
-    }
+    if (isVisible()) pace_.Request();
 }
 
 void PlotsPanel::Redrawn()
 {
-    if (isVisible()) Show(false);
+    if (isVisible()) pace_.Request();
 }
 
-void PlotsPanel::Show(bool wholly)
+void PlotsPanel::SetupDone() { samples_.Clear(); }
+
+void PlotsPanel::Refresh()
 {
-    for (Line& line : lines_) {
-        if (wholly) {
-            line.series->replace(line.kept);
-        } else {
-            // Only the points since the last frame; the oldest go when too many.
-            for (qsizetype i = line.kept.size() - line.fresh; i < line.kept.size(); ++i)
-                line.series->append(line.kept[i]);
-            if (const qsizetype excess = line.series->count() - kMostPoints; excess > 0)
-                line.series->removePoints(0, static_cast<int>(excess));
-        }
-        line.fresh = 0;
+    const SimulationContext& simulation = session_.Simulation();
+    samples_.Follow(session_.KeptHistory(), simulation.steps, simulation.body.totalMass);
+    const std::vector<RunSamples::Sample>& samples = samples_.Samples();
+    const Shown now{simulation.steps, samples.empty() ? -1 : samples.front().step, samples.size(), samples_.Stride()};
+    if (now == shown_) return;
+    // A run that has gone on less than a pixel of time is drawn as it is, to
+    // the pixel; once halted, it is drawn to its last step.
+    const QRectF plot = graphs_.front().chart->plotArea();
+    const LinearRange& time = graphs_.front().timeRange;
+    if (session_.Running() && shown_.present >= 0 && now.present > shown_.present && now.first == shown_.first &&
+        now.stride == shown_.stride && plot.width() > 0 &&
+        (SimulatedTime(now.present) - SimulatedTime(shown_.present)) * plot.width() < time.high - time.low)
+        return;
+    shown_ = now;
+
+    std::vector<QList<QPointF>> points(kPlotLines);
+    for (std::size_t line = 0; line < kPlotLines; ++line) {
+        const bool logarithmic = static_cast<PlotLine>(line) == PlotLine::OrientationLength;
+        points[line].reserve(static_cast<qsizetype>(samples.size()));
+        for (const RunSamples::Sample& sample : samples)
+            if (Plottable(sample.values[line], logarithmic))
+                points[line].append(QPointF(SimulatedTime(sample.step), sample.values[line]));
     }
-    // Each graph's axes span what it holds.
-    for (std::size_t first = 0; first < lines_.size();) {
-        QChart* chart = lines_[first].chart;
-        double tLow = 0, tHigh = 0, low = 0, high = 0;
-        bool any = false;
-        std::size_t i = first;
-        for (; i < lines_.size() && lines_[i].chart == chart; ++i)
-            for (const QPointF& point : lines_[i].kept) {
-                if (!std::isfinite(point.y())) continue;
-                tLow = any ? std::min(tLow, point.x()) : point.x();
-                tHigh = any ? std::max(tHigh, point.x()) : point.x();
-                low = any ? std::min(low, point.y()) : point.y();
-                high = any ? std::max(high, point.y()) : point.y();
-                any = true;
-            }
-        // Set anew only when the data leave the axes, with room to grow: a
-        // new range makes the chart lay out every point again.
-        auto* time = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
-        auto* value = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
-        if (!any || tLow < time->min() || tHigh > time->max())
-            time->setRange(tLow, tHigh + std::max((tHigh - tLow) * 0.5, 2.0));
-        if (!any || low < value->min() || high > value->max()) {
-            const double room = high > low ? (high - low) * 0.25 : std::max(std::abs(high) * 0.05, 1e-9);
-            value->setRange(low - room, high + room);
+    for (Graph& graph : graphs_) ShowRanges(graph, points);
+    for (std::size_t line = 0; line < kPlotLines; ++line) series_[line]->replace(points[line]);
+}
+
+// A new range makes the chart lay out its points again: set only when the
+// data leave the one shown, or shrink well within it.
+void PlotsPanel::ShowRanges(Graph& graph, const std::vector<QList<QPointF>>& points)
+{
+    DataSpan time{}, value{};
+    bool any = false;
+    for (PlotLine line : graph.lines)
+        for (const QPointF& point : points[static_cast<std::size_t>(line)]) {
+            time = any ? DataSpan{std::min(time.low, point.x()), std::max(time.high, point.x())}
+                       : DataSpan{point.x(), point.x()};
+            value = any ? DataSpan{std::min(value.low, point.y()), std::max(value.high, point.y())}
+                        : DataSpan{point.y(), point.y()};
+            any = true;
         }
-        first = i;
+    if (!any) value = graph.log ? DataSpan{1, 1} : DataSpan{};
+    const LinearRange timeRange = FollowLinear(graph.timeRange, time, kTimeRule);
+    if (timeRange != graph.timeRange) SetLinear(graph.time, graph.timeRange = timeRange);
+    if (graph.linear) {
+        const LinearRange range = FollowLinear(graph.valueRange, value, kValueRule);
+        if (range != graph.valueRange) SetLinear(graph.linear, graph.valueRange = range);
+    } else {
+        const LogRange range = FollowLog(graph.logRange, value);
+        if (range != graph.logRange) {
+            graph.logRange = range;
+            graph.log->setBase(range.base);
+            graph.log->setRange(range.low, range.high);
+        }
     }
 }

@@ -1,6 +1,7 @@
 # Sourced by the scripts that drive the program in a real window: a private
 # working folder, an Xvfb server on a free display, and a cleanup on exit that
-# ends the program ($app_pid, once started) and the server.
+# ends the program ($app_pid, once started) and the server. The screen is
+# 1280 x 1024 unless $screen says otherwise before this is sourced.
 work=$(mktemp -d)
 cleanup() {
     kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
@@ -10,7 +11,7 @@ cleanup() {
 trap cleanup EXIT
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"

@@ -40,5 +40,5 @@ TEST(CommandTable, EveryCommandIsListedAndDocumented)
         EXPECT_NE(summary.find(std::string(entry.word)), std::string::npos) << entry.word;
         EXPECT_NE(readme.find("`" + std::string(entry.word) + "`"), std::string::npos) << entry.word;
     }
-    EXPECT_EQ(Spelled("an overlay (OVERLAYS)"), "an overlay (com, velocity, force, omega, trail or axes)");
+    EXPECT_EQ(Spelled("an overlay (OVERLAYS)"), "an overlay (com, velocity, force, omega, trail, axes or principal)");
 }

@@ -40,6 +40,8 @@ SimulationContext Moving()
     body.linearVelocity = {1, 0.5, 0};
     body.force = {30, -40, 0};
     body.angularVelocity = {0, 0, 0.5};
+    // Principal moments 1 about the body's x axis and 4 about its y axis.
+    body.bodyInertia.m = {1, 0, 0, 0, 4, 0, 0, 0, 5};
     return simulation;
 }
 
@@ -72,6 +74,10 @@ TEST(DrawOverlays, EachOverlayDrawsItsOwnShapeInItsColour)
         {Overlay::Force, Join({Pen(kForceColor), ArrowCalls(430, 352, 400, 312), black})},
         // Turned a quarter turn, the body's x axis points up and its y axis left.
         {Overlay::Axes, Join({Pen(kAxesColor), ArrowCalls(400, 282, 400, 342), ArrowCalls(370, 312, 430, 312), black})},
+        // Along the body's x axis, now up, 40 pixels to each side; the other
+        // axis shorter by √(1/4). No heads: an axis of inertia has no sense.
+        {Overlay::Principal,
+         Join({Pen(kPrincipalColor), {"move 400 352", "line 400 272", "move 420 312", "line 380 312"}, black})},
         // A point without a pixel breaks the path.
         {Overlay::Trail, Join({Pen(kTrailColor), {"move 400 312", "line 404 312", "move 408 308"}, black})},
     };
@@ -110,6 +116,7 @@ TEST(DrawOverlays, NothingShownDrawsNothingAndNoStateBreaksIt)
                                   Pen(kAxesColor),
                                   ArrowCalls(430, 312, 370, 312),
                                   ArrowCalls(400, 282, 400, 342),
+                                  Pen(kPrincipalColor),
                                   Pen(kComColor),
                                   {"move 395 312", "line 405 312", "move 400 307", "line 400 317"},
                                   Pen(kVelocityColor),

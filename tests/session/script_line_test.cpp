@@ -81,7 +81,7 @@ TEST(ScriptLine, SpeedAndViewReadBackExactly)
         for (bool on : {false, true}) commands.push_back({.kind = Kind::View, .overlay = entry.overlay, .on = on});
     for (const Command& command : commands) EXPECT_EQ(ReadBack(ScriptLine(command)), command) << ScriptLine(command);
     EXPECT_EQ(ScriptLine(commands[0]), "speed 0.125");
-    EXPECT_EQ(ScriptLine(commands.back()), "view axes on");
+    EXPECT_EQ(ScriptLine(commands.back()), "view principal on");
 
     Command tooFast = Command{.kind = Kind::Speed};
     tooFast.speed = std::nextafter(4.0, 5.0);

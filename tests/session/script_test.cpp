@@ -119,7 +119,7 @@ TEST(ParseScript, PauseSpeedAndView)
         EXPECT_EQ(Refusal(bad), speed) << bad;
     EXPECT_EQ(Refusal("pause now"), "s.txt:1: 'pause' takes no arguments");
     const std::string view =
-        "s.txt:1: 'view' takes an overlay (com, velocity, force, omega, trail or axes) and on or off";
+        "s.txt:1: 'view' takes an overlay (com, velocity, force, omega, trail, axes or principal) and on or off";
     for (const char* bad : {"view com", "view Trail on", "view com ON", "view com on off", "view mass on"})
         EXPECT_EQ(Refusal(bad), view) << bad;
 }

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <fstream>
 #include <functional>
+#include <numbers>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -366,4 +368,70 @@ TEST(Quantities, KineticEnergiesAreHalfMvSquaredAndHalfOmegaDotL)
     EXPECT_EQ(SimulatedTime(6), 6 * 0.2);  // one product: a running sum drifts
     EXPECT_NE(SimulatedTime(6), 0.2 + 0.2 + 0.2 + 0.2 + 0.2 + 0.2);
     EXPECT_DOUBLE_EQ(AngleAboutZ({2 * std::cos(0.3), 0, 0, 2 * std::sin(0.3)}), 0.6);
+}
+
+// The principal axes against the eigen equation and against the same body
+// turned: the moments stay, the angle turns with it.
+TEST(Quantities, PrincipalAxesAreEigenvectorsAndTurnWithTheBody)
+{
+    // I = Σ 0.4·m·r²·1 + m(|c|²·1 − c·cᵀ) about the centre of mass, written out
+    // again for particles of radius 1 and mass π at offsets `c` in the plane.
+    const auto inertia = [](const std::vector<std::pair<double, double>>& c) {
+        Matrix3 sum;
+        for (auto [x, y] : c) {
+            const double m = PI_APPROX;
+            sum = Add(sum, Matrix3{{0.4 * m + m * y * y, -m * x * y, 0, -m * x * y, 0.4 * m + m * x * x, 0, 0, 0,
+                                    0.4 * m + m * (x * x + y * y)}});
+        }
+        return sum;
+    };
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> any(-10, 10), turn(-std::numbers::pi, std::numbers::pi);
+    constexpr double kTolerance = 1e-9;  // relative: a few roundings of sums of squares
+    for (int trial = 0; trial < 300; ++trial) {
+        std::vector<std::pair<double, double>> offsets(2 + trial % 5), turned;
+        for (auto& [x, y] : offsets) x = any(random), y = any(random);
+        const double alpha = turn(random);
+        for (auto [x, y] : offsets)
+            turned.emplace_back(x * std::cos(alpha) - y * std::sin(alpha), x * std::sin(alpha) + y * std::cos(alpha));
+        const Matrix3 I = inertia(offsets);
+        const PrincipalAxes axes = PrincipalAxesOf(I), after = PrincipalAxesOf(inertia(turned));
+        const double scale = axes.larger;
+        EXPECT_LE(axes.smaller, axes.larger);
+        EXPECT_NEAR(after.smaller, axes.smaller, kTolerance * scale);
+        EXPECT_NEAR(after.larger, axes.larger, kTolerance * scale);
+        EXPECT_GT(axes.angle, -std::numbers::pi / 2);
+        EXPECT_LE(axes.angle, std::numbers::pi / 2);
+        // I·v = λ−·v along the axis at the angle.
+        const Vector3 v{std::cos(axes.angle), std::sin(axes.angle), 0};
+        const Vector3 Iv = Multiply(I, v);
+        EXPECT_NEAR(Iv.x, axes.smaller * v.x, kTolerance * scale);
+        EXPECT_NEAR(Iv.y, axes.smaller * v.y, kTolerance * scale);
+        // The turned body's axis is this one turned by α, as an axis: modulo π.
+        const double difference = std::remainder(after.angle - axes.angle - alpha, std::numbers::pi);
+        if (axes.larger - axes.smaller > 1e-6 * scale) {
+            EXPECT_NEAR(difference, 0.0, 1e-6) << trial;
+        }
+    }
+
+    // A rod of three particles 2 apart: the textbook moments, its axis along
+    // the rod, x or y; a square's are equal and its angle 0.
+    const double m = PI_APPROX;
+    const struct {
+        const char* data;
+        double smaller, larger, angle;
+    } bodies[] = {{"3  0 0  2 0  4 0", 1.2 * m, 9.2 * m, 0.0}, {"3  0 0  0 2  0 4", 1.2 * m, 9.2 * m, 90.0}};
+    for (const auto& body : bodies) {
+        ScriptedSession s(body.data);
+        const PrincipalAxes axes = PrincipalAxesOf(s.session.Simulation().body.bodyInertia);
+        EXPECT_NEAR(axes.smaller, body.smaller, 1e-12 * m);
+        EXPECT_NEAR(axes.larger, body.larger, 1e-12 * m);
+        EXPECT_EQ(axes.z, s.session.Simulation().body.bodyInertia(2, 2));
+        EXPECT_EQ(axes.angle * 180 / std::numbers::pi, body.angle);
+    }
+    ScriptedSession square("4  98 58  102 58  102 62  98 62");
+    const PrincipalAxes round = PrincipalAxesOf(square.session.Simulation().body.bodyInertia);
+    EXPECT_EQ(round.smaller, round.larger);
+    EXPECT_EQ(round.angle, 0.0);
+    EXPECT_FALSE(std::signbit(PrincipalAxesOf(Matrix3{{1, -0.0, 0, -0.0, 4, 0, 0, 0, 5}}).angle));
 }

@@ -11,10 +11,14 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "session/csv.h"
@@ -103,7 +107,7 @@ TEST_F(Desk, MenusHoldEveryCommandWithItsKeyAndTheHelpListsThem)
     const DesktopActions& a = w.Actions();
     const QString help = w.KeysHelp();
     for (QAction* action :
-         {a.open, a.reload, a.savePicture, a.pause, a.step, w.Timeline().stepBack, a.slower, a.faster,
+         {a.open, a.reload, a.savePicture, a.pause, a.step, a.coast, w.Timeline().stepBack, a.slower, a.faster,
           w.InspectorDock()->toggleViewAction(), w.PlotsDock()->toggleViewAction(), w.Timeline().toggleViewAction()}) {
         ASSERT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
         EXPECT_FALSE(action->associatedObjects().isEmpty());
@@ -124,7 +128,7 @@ TEST_F(Desk, PauseFreezesEveryFieldAndSpeedOnlyPacesTheTimer)
     form.Image1MouseUp(470, 262);
     form.Button3Click();
     for (int i = 0; i < 5; ++i) form.Timer1Timer();
-    EXPECT_TRUE(Status().startsWith("Running|t = 1.0 (5 steps)|speed 1×")) << Status().toStdString();
+    EXPECT_TRUE(Status().startsWith("Running|t = 1.0 tu (5 steps)|speed 1×")) << Status().toStdString();
 
     Keys(Qt::Key_Space);
     const RigidBody frozen = form.Simulation().body;
@@ -166,38 +170,192 @@ TEST_F(Desk, PauseFreezesEveryFieldAndSpeedOnlyPacesTheTimer)
     EXPECT_EQ(form.Simulation().steps, steps + 1);
 }
 
-TEST_F(Desk, PanelsOpenFillAndFollowTheRun)
+// The panels show the run, and after a seek the run up to the step sought;
+// they sit beside the drawing area, whose size nothing but the window's own
+// resizing changes: not showing, floating, docking or hiding them.
+TEST_F(Desk, PanelsFollowTheRunBesideADrawingAreaTheyNeverResize)
 {
     MainWindow& w = Open();
     TForm1& form = Form();
-    EXPECT_FALSE(w.InspectorDock()->isVisible());
-    EXPECT_FALSE(w.PlotsDock()->isVisible());
+    struct SizeCount : SessionListener {
+        void Applying(const Command& command) override { sizes += command.kind == CommandKind::Size; }
+        int sizes = 0;
+    } resized;
+    const Session::Listening listening = form.CurrentSession().Listen(resized);
+    const auto settle = [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(879, 552); }, 2000)) << form.width();
+        EXPECT_EQ(form.Image1->size(), QSize(879, 552));
+    };
     Keys(Qt::CTRL | Qt::Key_I);
     Keys(Qt::CTRL | Qt::Key_G);
-    ASSERT_TRUE(w.InspectorDock()->isVisible());
-    ASSERT_TRUE(w.PlotsDock()->isVisible());
-    QTest::qWait(50);
+    settle();
+    // The screen here has no room beside the window: they float, side by side.
+    ASSERT_TRUE(w.InspectorDock()->isVisible() && w.PlotsDock()->isVisible());
+    EXPECT_TRUE(w.InspectorDock()->isFloating() && w.PlotsDock()->isFloating());
+    for (QDockWidget* dock : {w.InspectorDock(), w.PlotsDock()}) dock->setFloating(false);
+    settle();
+    w.activateWindow();  // as a person's click would, from the panels' windows
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_LE(w.InspectorDock()->geometry().right(), w.PlotsDock()->geometry().left());
+    EXPECT_GE(w.InspectorDock()->geometry().left(), form.geometry().right());
 
-    const int row = form.Image1->height() - 260;  // particle 0's centre, wherever the area now ends
-    form.Image1MouseDown(440, row);
-    form.Image1MouseUp(470, row - 30);
+    form.Image1MouseDown(440, 292);
+    form.Image1MouseUp(470, 262);
     form.Button3Click();
     for (int i = 0; i < 12; ++i) form.Timer1Timer();
-    EXPECT_EQ(w.Inspector().Shown("t (steps)"), "2.4 (12)");
-    EXPECT_EQ(w.Inspector().Shown("force"), "30   30   0");
-    EXPECT_EQ(w.Plots().Points("total").size(), 12);
+    w.Inspector().RefreshNow();
+    w.Plots().RefreshNow();
+    EXPECT_EQ(w.Inspector().Shown("time"), "2.4 (12 steps)");
+    EXPECT_EQ(w.Inspector().Shown("force").simplified(), "30 30 0");
+    EXPECT_EQ(w.Plots().Points("total").size(), 13);  // from step 0
     EXPECT_DOUBLE_EQ(w.Plots().Points("total").back().x(), 2.4);
     EXPECT_EQ(w.Plots().Points("|q|").back().y(), Length(form.Simulation().body.orientation));
+    settle();  // numbers that grow widen nothing
 
-    // Hidden, the graphs still gather the data and take it in when shown again.
+    // Hidden, the graphs catch up when shown again; after a seek they end there.
     Keys(Qt::CTRL | Qt::Key_G);
     for (int i = 0; i < 3; ++i) form.Timer1Timer();
     Keys(Qt::CTRL | Qt::Key_G);
-    EXPECT_EQ(w.Plots().Points("L z").size(), 15);
+    // The timer ticks on while the test waits: as many points as steps since step 0.
+    EXPECT_EQ(w.Plots().Points("Lz").size(), form.Simulation().steps + 1);
+    form.Do({.kind = CommandKind::Seek, .count = 5});
+    w.Inspector().RefreshNow();
+    w.Plots().RefreshNow();
+    EXPECT_EQ(w.Plots().Points("Lz").size(), 6);
+    EXPECT_EQ(w.Inspector().Shown("time"), "1.0 (5 steps)");
     // A setup starts them afresh.
     form.Button3Click();
-    EXPECT_TRUE(w.Plots().Points("L z").isEmpty());
-    EXPECT_EQ(w.Inspector().Shown("t (steps)"), "0 (0)");
+    form.Button3Click();
+    w.Plots().RefreshNow();
+    EXPECT_EQ(w.Plots().Points("Lz").size(), 1);
+
+    w.InspectorDock()->setFloating(true);
+    settle();
+    w.InspectorDock()->setFloating(false);
+    settle();
+    Keys(Qt::CTRL | Qt::Key_I);
+    settle();
+    w.PlotsDock()->close();
+    settle();
+    EXPECT_EQ(resized.sizes, 0);
+
+    // A resize from outside the program, as a person's, moves the walls.
+    w.windowHandle()->resize(w.width() - 100, w.height() + 30);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.CurrentSession().Width() != 879; }, 2000));
+
+    EXPECT_EQ(form.CurrentSession().Width(), 779);
+    EXPECT_EQ(form.CurrentSession().Height(), 582);
+    EXPECT_EQ(resized.sizes, 1);
+}
+
+// What refuses a command says so at once, without a box: the step guard halts
+// the run, and a refused density text keeps Start/Stop and Open from acting.
+TEST_F(Desk, RefusalsAreSaidWhereTheyHappen)
+{
+    MainWindow& w = Open();
+    TForm1& form = Form();
+    // Shown to the end, the plots hand Qt Charts only numbers it can draw: it
+    // warns of any other.
+    static int ignored = 0;
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { ignored += message.contains("Ignored"); });
+    w.PlotsDock()->toggleViewAction()->trigger();
+    form.Image1MouseDown(440, 292);
+    form.Image1MouseUp(440, 200);  // a torque that spins the body ever faster
+    form.Button3Click();
+    for (int i = 0; i < 2000 && form.Running(); ++i) {
+        form.Timer1Timer();
+        if (i % 50 == 0) w.Plots().RefreshNow();
+    }
+    w.Plots().RefreshNow();
+    qInstallMessageHandler(before);
+    EXPECT_EQ(ignored, 0);
+    EXPECT_GT(w.Plots().Points("|q|").back().y(), 1e150);
+    ASSERT_FALSE(form.Running());
+
+    EXPECT_TRUE(Status().startsWith("Halted|")) << Status().toStdString();
+    EXPECT_NE(w.Notice().indexOf(QStringLiteral("was not taken")), -1) << w.Notice().toStdString();
+    EXPECT_EQ(form.Note(), w.Notice());
+    EXPECT_FALSE(w.Actions().coast->isEnabled() && !form.Simulation().body.torque.z);
+
+    Keys(Qt::CTRL | Qt::Key_R);  // rebuilt at rest: the note goes
+    EXPECT_TRUE(form.Note().isEmpty());
+    EXPECT_TRUE(Status().startsWith("At rest|")) << Status().toStdString();
+    form.Button3Click();
+    EXPECT_FALSE(w.Actions().step->isEnabled());  // only a halted body steps
+    form.Edit1->setText("x");
+    EXPECT_TRUE(w.Actions().step->isEnabled());
+    form.Button3Click();
+    form.Button3Click();  // the stop needs a setup, which the text refuses
+    EXPECT_TRUE(form.Running());
+    EXPECT_NE(w.Notice().indexOf(QStringLiteral("The run goes on")), -1) << w.Notice().toStdString();
+    EXPECT_FALSE(form.DensityProblem().isEmpty());
+    w.Actions().Open(QString::fromStdString(file.path().string()));
+    EXPECT_NE(w.Notice().indexOf(QStringLiteral("was not opened")), -1) << w.Notice().toStdString();
+}
+
+// The menus read as a person reads: the examples by name, the recent files
+// with their folders, and a way back to the first layout and settings. Tab
+// stops only where the keys do something, and shows it.
+TEST_F(Desk, MenusNameThingsAndResetTakesEverythingBack)
+{
+    MainWindow& w = Open();
+    TForm1& form = Form();
+    const auto entries = [&w](const QString& menuTitle) {
+        QStringList titles;
+        for (QMenu* menu : w.menuBar()->findChildren<QMenu*>())
+            if (menu->title() == menuTitle)
+                for (QAction* action : menu->actions()) titles << action->text();
+        return titles;
+    };
+    EXPECT_EQ(entries(QStringLiteral("Open &example")),
+              QStringList({"Rod", "Dumbbell", "L shape", "Triangle", "Ring", "Irregular blob"}));
+    w.Actions().Open(QString::fromStdString(file.path().string()));
+    EXPECT_EQ(entries(QStringLiteral("Open &recent")),
+              QStringList({QStringLiteral("data.txt (in %1)").arg(QString::fromStdString(file.folder().string()))}));
+
+    // The rod's inertia holds rounding dust (about -1e-28) off the diagonal,
+    // and its principal axis lies along x up to such dust: both read 0.
+    w.Actions().Open(MainWindow::ExampleBodiesFolder() + QStringLiteral("/rod.txt"));
+    w.Inspector().RefreshNow();
+    EXPECT_EQ(w.Inspector().Shown("body inertia").simplified(), "15.08 0 0 0 1812 0 0 0 1812");
+    EXPECT_EQ(w.Inspector().Shown("principal moments").simplified(), "15.08 1812 1812");
+    EXPECT_EQ(w.Inspector().Shown("principal axis").simplified(), "0");
+
+    form.Do({.kind = CommandKind::Speed, .speed = 4});
+    for (QAction* overlay : w.OverlayActions()) overlay->trigger();
+    Keys(Qt::CTRL | Qt::Key_I);
+    w.InspectorDock()->setFloating(true);
+    w.windowHandle()->resize(1200, 700);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.CurrentSession().Width() != 879; }, 2000));
+    w.ResetAction()->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(879, 552); }, 2000));
+    EXPECT_EQ(form.CurrentSession().Speed(), 1.0);
+    EXPECT_EQ(form.CurrentSession().ShownOverlays(), Overlays{});
+    for (QAction* overlay : w.OverlayActions()) EXPECT_FALSE(overlay->isChecked());
+    EXPECT_FALSE(w.InspectorDock()->isVisible());
+    EXPECT_FALSE(w.InspectorDock()->isFloating());
+    EXPECT_EQ(form.size(), QSize(879, 552));
+    EXPECT_EQ(form.CurrentSession().Width(), 879);
+
+    w.InspectorDock()->toggleViewAction()->trigger();
+    w.PlotsDock()->toggleViewAction()->trigger();
+    // The panels float here, each a window with a chain of its own.
+    QSet<QWidget*> seen;
+    QStringList stops;
+    for (QWidget* start : std::initializer_list<QWidget*>{&w, w.InspectorDock(), w.PlotsDock()}) {
+        QWidget* at = start;
+        do {
+            if (at->isVisible() && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus) && !seen.contains(at)) {
+                seen.insert(at);
+                stops << QString::fromLatin1(at->metaObject()->className());
+            }
+            at = at->nextInFocusChain();
+        } while (at != start);
+    }
+    stops.sort();
+    EXPECT_EQ(stops, QStringList({"QLineEdit", "QPushButton", "QPushButton", "QSlider"}))
+        << stops.join(' ').toStdString();
 }
 
 // The timeline opens and closes around the drawing area, which keeps its
@@ -223,9 +381,9 @@ TEST_F(Desk, TheTimelineKeepsTheDrawingAreaAndTheStatusSaysWhatIsKept)
     form.Button3Click();
     for (int i = 0; i < 10; ++i) form.Timer1Timer();
     for (int i = 0; i < 3; ++i) Keys(Qt::CTRL | Qt::Key_Left);
-    EXPECT_TRUE(Status().startsWith("Paused|t = 1.4 (step 7 of 10 kept)|")) << Status().toStdString();
+    EXPECT_TRUE(Status().startsWith("Paused|t = 1.4 tu (step 7 of 10 kept)|")) << Status().toStdString();
     Keys(Qt::CTRL | Qt::Key_Right);  // computes step 8 again, and the rest of the kept run is gone
-    EXPECT_TRUE(Status().startsWith("Paused|t = 1.6 (8 steps)|")) << Status().toStdString();
+    EXPECT_TRUE(Status().startsWith("Paused|t = 1.6 tu (8 steps)|")) << Status().toStdString();
 }
 
 // Export writes the kept run from the setup's step 0 to the present: the rows
@@ -312,7 +470,7 @@ TEST_F(Desk, HostileSettingsOpenTheWindowWholeAndTheSpeedOnTheMenu)
     QFile::remove(path);
     QDir().mkpath(path);
     MainWindow& w = Open();
-    EXPECT_TRUE(w.statusBar()->currentMessage().startsWith("The settings cannot be saved in " + path + ": "));
+    EXPECT_TRUE(w.Notice().startsWith("The settings cannot be saved in " + path + ": ")) << w.Notice().toStdString();
     w.close();
     EXPECT_TRUE(QFileInfo(path).isDir());
 }

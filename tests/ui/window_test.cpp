@@ -115,6 +115,28 @@ TEST_F(Window, RealMouseEventsPushWithAnyButton)
     EXPECT_EQ(Picture().pixel(455, 277), qRgb(255, 255, 255));
 }
 
+// The band and the hint are the view's: the picture, which frames and saved
+// pictures copy, never holds them.
+TEST_F(Window, ABandFollowsTheDragAndAHintShowsUntilTheFirstPush)
+{
+    TForm1& w = Open();
+    EXPECT_FALSE(w.Image1->Hint().isEmpty());
+    QTest::mousePress(w.Image1, Qt::LeftButton, {}, QPoint(20, 20));  // no disc: no band
+    EXPECT_FALSE(w.Image1->Band());
+    QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_FALSE(w.Image1->Hint().isEmpty());
+
+    const QImage picture = Picture();
+    QTest::mousePress(w.Image1, Qt::LeftButton, {}, QPoint(441, 291));
+    QTest::mouseMove(w.Image1, QPoint(470, 262));
+    EXPECT_EQ(w.Image1->Band(), QLine(440, 292, 470, 262));  // from the disc's centre
+    EXPECT_EQ(Picture(), picture);
+    QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(470, 262));
+    EXPECT_FALSE(w.Image1->Band());
+    EXPECT_TRUE(w.Image1->Hint().isEmpty());
+    EXPECT_EQ(Body().force, (Vector3{30, 30, 0}));
+}
+
 TEST_F(Window, DoubleClickIsTwoPushes)
 {
     TForm1& w = Open();
