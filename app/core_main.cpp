@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "lesson/check_lesson.h"
 #include "session/blank_canvas.h"
 #include "session/command_table.h"
 #include "session/replay.h"
@@ -23,21 +24,24 @@ constexpr const char* kProgram = "rigid-body-core";
 void PrintHelp()
 {
     std::cout << "Usage: " << kProgram << " [--data FILE] --script FILE\n"
+              << "       " << kProgram << " --check-lesson FILE\n"
               << "Replays the script FILE ('-' for standard input) as rigid-body --script does, without Qt,\n"
                  "printing what its 'state' lines ask for. Every script command is taken but 'frame'.\n\n"
                  "Options:\n"
-                 "  --data FILE    read the body from FILE instead of data.txt in the working directory\n"
-                 "  --script FILE  the script to replay\n"
-                 "  -h, --help     print this help\n"
-                 "  -v, --version  print the version\n"
+                 "  --data FILE          read the body from FILE instead of data.txt in the working directory\n"
+                 "  --script FILE        the script to replay\n"
+                 "  --check-lesson FILE  run the lesson FILE's start and experiments as rigid-body does, and\n"
+                 "                       print each task's exact answer as one line of JSON\n"
+                 "  -h, --help           print this help\n"
+                 "  -v, --version        print the version\n"
                  "\nScript commands, one a line:\n"
               << CommandSummary();
 }
 
 int Run(int argc, char** argv, bool standardInputClosed)
 {
-    std::string script, dataFile = "data.txt";
-    bool scriptGiven = false;
+    std::string script, dataFile = "data.txt", lesson;
+    bool scriptGiven = false, dataGiven = false, lessonGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const auto value = [&](std::string_view option, std::string& into, bool* given) {
@@ -58,12 +62,20 @@ int Run(int argc, char** argv, bool standardInputClosed)
             std::cout << kProgram << ' ' << RBD_VERSION << '\n';
             return 0;
         }
-        if (arg == "--script" || arg.starts_with("--script="))
+        if (arg == "--check-lesson" || arg.starts_with("--check-lesson="))
+            value("--check-lesson", lesson, &lessonGiven);
+        else if (arg == "--script" || arg.starts_with("--script="))
             value("--script", script, &scriptGiven);
         else if (arg == "--data" || arg.starts_with("--data="))
-            value("--data", dataFile, nullptr);
+            value("--data", dataFile, &dataGiven);
         else
             throw ScriptUsageError(std::string(kProgram) + ": unknown option '" + std::string(arg) + "' (see --help)");
+    }
+    if (lessonGiven) {
+        if (scriptGiven || dataGiven)
+            throw ScriptUsageError(std::string(kProgram) +
+                                   ": --check-lesson goes alone: the lesson names its body and its scripts");
+        return CheckLesson(lesson, std::cout, std::cerr);
     }
     if (!scriptGiven) throw ScriptUsageError(std::string(kProgram) + ": --script FILE is needed (see --help)");
 
