@@ -2,16 +2,20 @@
 #include <exception>
 #include <iostream>
 #include <new>
+#include <optional>
 #include <string_view>
 
 #include <QCommandLineParser>
 
 #include "app/application.h"
+#include "lesson/check_lesson.h"
+#include "lesson/lesson_file.h"
 #include "session/command_table.h"
 #include "session/script_file.h"
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
 #include "ui/csv_recorder.h"
+#include "ui/lesson_host.h"
 #include "ui/live_session.h"
 #include "ui/main_window.h"
 #include "ui/png_file.h"
@@ -28,8 +32,9 @@ bool NeedsNoDisplay(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--script" || arg.starts_with("--script=") || arg == "--help" || arg == "-h" ||
-            arg == "--help-all" || arg == "--version" || arg == "-v")
+        if (arg == "--script" || arg.starts_with("--script=") || arg == "--check-lesson" ||
+            arg.starts_with("--check-lesson=") || arg == "--help" || arg == "-h" || arg == "--help-all" ||
+            arg == "--version" || arg == "-v")
             return true;
     }
     return false;
@@ -49,6 +54,18 @@ int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, co
     } catch (const ScriptUsageError& error) {
         std::cerr << error.what() << '\n';
         return kUsageError;
+    }
+}
+
+// A lesson asked for on the command line is read before any window opens: one
+// with a mistake is named on standard error.
+std::optional<Lesson> ReadLessonOption(const QString& path)
+{
+    try {
+        return ReadLesson(path.toStdString());
+    } catch (const LessonError& refusal) {
+        std::cerr << "rigid-body: " << refusal.what() << '\n';
+        return std::nullopt;
     }
 }
 
@@ -122,7 +139,17 @@ int RunProgram(int argc, char** argv)
                                                       "angular velocity, angle, energies, force, torque and the "
                                                       "orientation's length, each as the 'state' line writes it."),
                                        QStringLiteral("FILE"));
-    parser.addOptions({scriptOption, dataOption, framesOption, recordOption, csvOption});
+    const QCommandLineOption lessonOption(QStringLiteral("lesson"),
+                                          QStringLiteral("Open the window on the lesson FILE: its notes and tasks, "
+                                                         "its body, views and locked controls, and its start."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption checkLessonOption(
+        QStringLiteral("check-lesson"),
+        QStringLiteral("Without a display: run the lesson FILE's start and every task's experiment, and print "
+                       "each task's exact answer as one line of JSON; a mistake is named by its line, exit 2."),
+        QStringLiteral("FILE"));
+    parser.addOptions(
+        {scriptOption, dataOption, framesOption, recordOption, csvOption, lessonOption, checkLessonOption});
     parser.process(application);
 
     const std::filesystem::path dataFile = parser.value(dataOption).toStdString();
@@ -134,11 +161,23 @@ int RunProgram(int argc, char** argv)
         std::cerr << "rigid-body: --record goes with the window, not with --script\n";
         return kUsageError;
     }
+    if (parser.isSet(checkLessonOption))
+        return CheckLesson(parser.value(checkLessonOption).toStdString(), std::cout, std::cerr);
+    std::optional<Lesson> lesson;
+    if (parser.isSet(lessonOption)) {
+        if (parser.isSet(scriptOption)) {
+            std::cerr << "rigid-body: --lesson goes with the window, not with --script\n";
+            return kUsageError;
+        }
+        if (!(lesson = ReadLessonOption(parser.value(lessonOption)))) return kUsageError;
+    }
     if (parser.isSet(scriptOption))
         return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption), parser.value(csvOption));
 
     try {
-        LiveSession live(dataFile);
+        // A lesson's window opens on the lesson's body, not on a data.txt
+        // the lesson never asked for.
+        LiveSession live(lesson && !parser.isSet(dataOption) ? lesson->body : dataFile);
         MainWindow window(live, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
         SessionRecorder recorder(live.session, MessageBoxOver(window));
         // Asked for a record, the person wants one: better no window than an
@@ -163,6 +202,8 @@ int RunProgram(int argc, char** argv)
             }
         }
         window.RestoreSettings();
+        window.Lessons().remark = [&recorder](const std::string& line) { recorder.Remark(line); };
+        if (lesson) window.Lessons().Start(std::move(*lesson));
         window.show();
         return Application::exec();
     } catch (const std::exception& error) {

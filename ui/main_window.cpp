@@ -20,6 +20,7 @@
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
 #include "ui/inspector_panel.h"
+#include "ui/lesson_host.h"
 #include "ui/live_session.h"
 #include "ui/png_file.h"
 #include "ui/plots_panel.h"
@@ -42,6 +43,7 @@ MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
     setCentralWidget(form_);
     actions_->opened = [this](const QString& path) { AddRecentFile(path); };
     BuildPanels();
+    lessons_ = new LessonHost(*this, choose_);
     BuildMenus();
     for (QLabel* label : {runState_, time_, speed_}) statusBar()->addWidget(label);
     statusBar()->addPermanentWidget(dataFile_);
@@ -98,11 +100,22 @@ void MainWindow::BuildMenus()
     }
     examples->setEnabled(!examples->isEmpty());
     recentMenu_ = file->addMenu(QStringLiteral("Open &recent"));
+    // Both open a data file: a lesson that locks opening locks them too.
+    for (QMenu* opening : {examples, recentMenu_}) {
+        connect(a.open, &QAction::enabledChanged, opening,
+                [opening](bool on) { opening->setEnabled(on && !opening->isEmpty()); });
+        connect(a.open, &QAction::visibleChanged, opening,
+                [this, opening] { opening->menuAction()->setVisible(actions_->open->isVisible()); });
+    }
     file->addAction(a.reload);
     file->addAction(a.savePicture);
     file->addAction(QStringLiteral("E&xport data…"), this, [this] {
         if (const QString path = choose_(FilePurpose::ExportData); !path.isEmpty()) ExportData(path);
     });
+    file->addSeparator();
+    file->addAction(lessons_->openLesson);
+    file->addAction(lessons_->saveAsLesson);
+    file->addAction(lessons_->closeLesson);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -130,6 +143,8 @@ void MainWindow::BuildMenus()
                 [this, overlay](bool on) { form_->Do({.kind = CommandKind::View, .overlay = overlay, .on = on}); });
         overlayActions_.push_back(toggle);
     }
+
+    menuBar()->addMenu(lessons_->Menu());
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Keys and mouse"), this,
@@ -166,6 +181,9 @@ QString MainWindow::KeysHelp() const
     row(keysOf(a.open), QStringLiteral("open a data file (or drop one on the window)"));
     row(keysOf(a.reload), QStringLiteral("reload the data file; the run stops"));
     row(keysOf(a.savePicture), QStringLiteral("save the picture as a PNG"));
+    row(keysOf(lessons_->openLesson), QStringLiteral("open a lesson: notes, tasks and a prepared experiment"));
+    row(keysOf(lessons_->closeLesson),
+        QStringLiteral("close the lesson: your own speed, overlays, panels and controls come back"));
     row(keysOf(inspectorDock_->toggleViewAction()), QStringLiteral("the inspector: every quantity of the body"));
     row(keysOf(plotsDock_->toggleViewAction()),
         QStringLiteral("the plots: energies, momenta and the orientation's length over time"));
@@ -213,15 +231,22 @@ void MainWindow::RestoreSettings()
     for (const QString& name : settings.value(QStringLiteral("overlays")).toStringList())
         if (const auto overlay = OverlayNamed(name.toStdString()))
             form_->Do({.kind = CommandKind::View, .overlay = *overlay, .on = true});
-    for (const OverlayEntry& entry : kOverlayTable)
-        overlayActions_[static_cast<std::size_t>(entry.overlay)]->setChecked(
-            IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay));
+    ShowOverlaysChecked();
     recentFiles_ = settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kMostRecentFiles);
     FillRecentMenu();
 }
 
+void MainWindow::ShowOverlaysChecked()
+{
+    for (const OverlayEntry& entry : kOverlayTable)
+        overlayActions_[static_cast<std::size_t>(entry.overlay)]->setChecked(
+            IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The person's own settings are kept, not the lesson's.
+    lessons_->Close();
     QSettings settings(kSettingsName, kSettingsName);
     settings.setValue(QStringLiteral("geometry"), saveGeometry());
     settings.setValue(QStringLiteral("windowState"), saveState());
@@ -250,7 +275,7 @@ void MainWindow::FillRecentMenu()
     for (const QString& path : recentFiles_)
         recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { actions_->Open(path); })
             ->setToolTip(path);
-    recentMenu_->setEnabled(!recentFiles_.isEmpty());
+    recentMenu_->setEnabled(!recentFiles_.isEmpty() && actions_->open->isEnabled());
 }
 
 void MainWindow::ShowStatus()

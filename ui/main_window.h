@@ -12,6 +12,7 @@
 #include "ui/file_chooser.h"
 
 class InspectorPanel;
+class LessonHost;
 class PlotsPanel;
 class QDockWidget;
 class QLabel;
@@ -37,6 +38,9 @@ public:
     PlotsPanel& Plots() const { return *plots_; }
     // The View menu's overlay entries, one per overlay, in kOverlayTable's order.
     const std::vector<QAction*>& OverlayActions() const { return overlayActions_; }
+    LessonHost& Lessons() const { return *lessons_; }
+    // The View menu's overlay entries checked as the session shows them.
+    void ShowOverlaysChecked();
     // Writes the data of every step since the last setup as CSV to `path`;
     // one that cannot be written is reported and left as it was.
     void ExportData(const QString& path);
@@ -71,6 +75,7 @@ private:
     PlotsPanel* plots_;
     QDockWidget* inspectorDock_;
     QDockWidget* plotsDock_;
+    LessonHost* lessons_;
     std::vector<QAction*> overlayActions_;
     // The CSV rows of every step since the last setup, for File, Export data.
     std::vector<std::string> rowsSinceSetup_;

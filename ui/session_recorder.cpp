@@ -53,6 +53,19 @@ void SessionRecorder::Start(const QString& path)
     Applying({.kind = CommandKind::Size, .x = session_.Width(), .y = session_.Height()});
 }
 
+void SessionRecorder::Remark(const std::string& text)
+{
+    if (!file_.isOpen()) return;
+    std::string line = "# " + text;
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    try {
+        AppendWholeLine(file_, line);
+    } catch (const WriteError& failure) {
+        Stop(failure.what());
+    }
+}
+
 void SessionRecorder::Applying(const Command& command)
 {
     const bool resize = command.kind == CommandKind::Size;

@@ -18,6 +18,9 @@ public:
     // Empties the file at `path` and starts recording into it; throws
     // WriteError with the reason when it cannot be written.
     void Start(const QString& path);
+    // A comment line, such as the lesson the session opened; nothing while
+    // nothing is recorded.
+    void Remark(const std::string& text);
 
 private:
     void Applying(const Command& command) override;

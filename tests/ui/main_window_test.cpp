@@ -72,7 +72,7 @@ TEST_F(Desk, MenusHoldEveryCommandWithItsKeyAndTheHelpListsThem)
     MainWindow& w = Open();
     EXPECT_EQ(w.windowTitle(), "Rigid Body Dynamics");
     EXPECT_EQ(Form().size(), QSize(879, 552));  // the drawing area keeps its size
-    EXPECT_EQ(MenuTitles(w.menuBar()), QStringList({"File", "Simulation", "View", "Help"}));
+    EXPECT_EQ(MenuTitles(w.menuBar()), QStringList({"File", "Simulation", "View", "Lessons", "Help"}));
     const DesktopActions& a = w.Actions();
     const QString help = w.KeysHelp();
     for (QAction* action : {a.open, a.reload, a.savePicture, a.pause, a.step, a.slower, a.faster,
