@@ -111,6 +111,8 @@ int RunProgram(int argc, char** argv)
                        "  Ctrl+S      save the picture as a PNG\n"
                        "  Ctrl+I      show or hide the inspector: every quantity of the body\n"
                        "  Ctrl+G      show or hide the plots: energies, momenta, the orientation's length\n"
+                       "  Ctrl+L      open a lesson: notes, tasks and a prepared experiment\n"
+                       "  Ctrl+W      close the lesson: your own settings and controls come back\n"
                        "  Ctrl+Q      quit\n"
                        "\n"
                        "Script commands for --script, one a line (see the manual):\n") +

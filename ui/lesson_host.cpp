@@ -145,7 +145,9 @@ void LessonHost::Close()
     window_.PlotsDock()->setVisible(own.plotsShown);
     form.setMinimumSize(own.smallestArea);
     form.setMaximumSize(own.largestArea);
-    window_.restoreGeometry(own.geometry);
+    // Once the lesson's docks are gone from the layout, which would keep the
+    // window as wide as they made it.
+    QTimer::singleShot(0, this, [this, geometry = own.geometry] { window_.restoreGeometry(geometry); });
     Tell("lesson closed");
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "lesson/controls.h"
+#include "lesson/task_outcome.h"
 #include "tests/test_files.h"
 
 namespace {
@@ -130,4 +132,31 @@ TEST(LessonFile, EveryKeyIsTakenAsWritten)
     EXPECT_EQ(smallest.readings[1].quantity, "steps");
     EXPECT_EQ(smallest.readings[1].experiment[0].text, (rod.folder() / "ring.txt").string());
     EXPECT_EQ(smallest.readings[1].experiment[0].line, 35);
+}
+
+// The README's example is a whole lesson that checks, and the README and the
+// manual name every control a lesson may lock.
+TEST(LessonFile, TheDocumentedExampleIsALessonThatChecks)
+{
+    const auto read = [](const std::filesystem::path& path) {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string readme = read(RBD_SOURCE_DIR "/README.md");
+    const std::string manual = read(RBD_SOURCE_DIR "/packaging/rigid-body.1.in");
+    const std::size_t start = readme.find("```toml\n");
+    ASSERT_NE(start, std::string::npos);
+    const std::size_t end = readme.find("```\n", start + 8);
+    const TempFile rod(read(kBodies + "rod.txt"), "rod.txt");
+    std::filesystem::create_directories(rod.folder() / "bodies");
+    std::filesystem::copy_file(rod.path(), rod.folder() / "bodies/rod.txt");
+    std::filesystem::create_directories(rod.folder() / "lessons");
+    std::ofstream(rod.folder() / "lessons/example.toml") << readme.substr(start + 8, end - start - 8);
+    const Lesson lesson = ReadLesson(rod.folder() / "lessons/example.toml");
+    ASSERT_EQ(lesson.tasks.size(), 1u);
+    EXPECT_NO_THROW(CheckWrittenAnswer(lesson, lesson.tasks[0], RunTask(lesson, lesson.tasks[0])));
+    for (const LessonControl& control : kLessonControls) {
+        EXPECT_NE(readme.find("`" + std::string(control.word) + "`"), std::string::npos) << control.word;
+        EXPECT_NE(manual.find(std::string(control.word)), std::string::npos) << control.word;
+    }
 }

@@ -110,7 +110,7 @@ TEST_F(LessonDesk, OpensOnItsStartLocksAndGivesBackThePersonsOwn)
     EXPECT_EQ(form.CurrentSession().ShownOverlays(), Overlays{1u << static_cast<int>(Overlay::Trail)});
     EXPECT_FALSE(window.OverlayActions()[static_cast<std::size_t>(Overlay::Force)]->isChecked());
     EXPECT_EQ(form.minimumSize(), QSize(TForm1::kSmallestWidth, TForm1::kSmallestHeight));
-    EXPECT_EQ(form.size(), area);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.size() == area; }));
     EXPECT_EQ(remarks.back(), "lesson closed");
     EXPECT_TRUE(errors.empty());
 }
