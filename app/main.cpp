@@ -163,8 +163,13 @@ int RunProgram(int argc, char** argv)
         std::cerr << "rigid-body: --record goes with the window, not with --script\n";
         return kUsageError;
     }
-    if (parser.isSet(checkLessonOption))
+    if (parser.isSet(checkLessonOption)) {
+        if (parser.isSet(scriptOption) || parser.isSet(lessonOption)) {
+            std::cerr << "rigid-body: --check-lesson goes alone: the lesson names its body and its scripts\n";
+            return kUsageError;
+        }
         return CheckLesson(parser.value(checkLessonOption).toStdString(), std::cout, std::cerr);
+    }
     std::optional<Lesson> lesson;
     if (parser.isSet(lessonOption)) {
         if (parser.isSet(scriptOption)) {

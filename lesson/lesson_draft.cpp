@@ -94,10 +94,13 @@ LessonDraft EventsSinceSetup::Draft(const std::filesystem::path& lessonFile, std
 {
     LessonDraft draft;
     draft.title = "A lesson on " + session_.DataFile().stem().string();
-    const std::filesystem::path folder = std::filesystem::absolute(lessonFile).parent_path().lexically_normal();
-    const std::filesystem::path body = std::filesystem::absolute(session_.DataFile()).lexically_normal();
+    std::error_code noWorkingFolder;
+    const std::filesystem::path folder =
+        std::filesystem::absolute(lessonFile, noWorkingFolder).parent_path().lexically_normal();
+    const std::filesystem::path body =
+        std::filesystem::absolute(session_.DataFile(), noWorkingFolder).lexically_normal();
     const std::filesystem::path relative = body.lexically_relative(folder);
-    draft.body = relative.empty() ? body : relative;
+    draft.body = noWorkingFolder || relative.empty() ? session_.DataFile() : relative;
     draft.density = density_;
     draft.speed = session_.Speed();
     draft.overlays = session_.ShownOverlays();

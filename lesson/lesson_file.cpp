@@ -56,18 +56,22 @@ std::string ReadText(const std::filesystem::path& path, const std::string& shown
     std::string text(std::istreambuf_iterator<char>(in), {});
     if (in.bad()) throw LessonError(shown + ": cannot read the lesson");
     if (const std::size_t zero = text.find('\0'); zero != std::string::npos)
-        throw LessonError(shown + ":" + std::to_string(1 + std::count(text.begin(), text.begin() + zero, '\n')) +
-                          ": the file is not text (it holds a zero byte): a lesson is UTF-8 text");
+        throw LessonError(
+            shown + ":" +
+            std::to_string(1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(zero), '\n')) +
+            ": the file is not text (it holds a zero byte): a lesson is UTF-8 text");
     return text;
 }
 
 class LessonReader {
 public:
     LessonReader(const std::filesystem::path& path, std::string text)
-        : shown_(PrintableText(path.string())), folder_(std::filesystem::absolute(path).parent_path()),
-          text_(std::move(text))
+        : shown_(PrintableText(path.string())), text_(std::move(text))
     {
         lesson_.file = path;
+        std::error_code noWorkingFolder;
+        const std::filesystem::path absolute = std::filesystem::absolute(path, noWorkingFolder);
+        folder_ = (noWorkingFolder ? path : absolute).parent_path();
     }
 
     Lesson Read()
@@ -218,6 +222,7 @@ private:
             for (const std::string& word : words)
                 if (!IsLessonControl(word)) {
                     std::vector<std::string_view> known;
+                    known.reserve(kLessonControls.size());
                     for (const LessonControl& control : kLessonControls) known.push_back(control.word);
                     Fail(LineOf(*root.get(key)),
                          "no control is called " + QuoteToken(word) + ": the controls are " + Listed(known));

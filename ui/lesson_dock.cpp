@@ -199,7 +199,7 @@ QString LessonDock::ShowOutcome(std::size_t index, const TaskOutcome& outcome)
                                 .arg(FromUtf8(task.readings[i].label), quantity, Exact(outcome.values[i])));
         }
     }
-    const QString text = lines.join(QLatin1Char('\n'));
+    QString text = lines.join(QLatin1Char('\n'));
     view.outcome->setText(text);
     view.outcome->show();
     // Committed: the prediction stays beside the outcome it was made for.

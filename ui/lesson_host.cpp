@@ -265,17 +265,17 @@ void LessonHost::SaveAs(const QString& path)
     std::vector<std::string> panels;
     if (window_.InspectorDock()->isVisible()) panels.emplace_back("inspector");
     if (window_.PlotsDock()->isVisible()) panels.emplace_back("plots");
-    const std::string name = PrintableText(path.toStdString());
+    const QString name = QString::fromStdString(PrintableText(path.toStdString()));
+    const auto report = [this](const QString& message) { reportError(message.toStdString()); };
     try {
         WriteFileAside(path.toStdString(), LessonText(events_.Draft(path.toStdString(), panels)));
         ReadLesson(path.toStdString());
     } catch (const UnwritableCommand& error) {
-        reportError("cannot write the lesson '" + name + "': " + error.what() + ", which a script line cannot hold");
+        report(tr("cannot write the lesson '%1': %2, which a script line cannot hold").arg(name, error.what()));
     } catch (const WriteError& failure) {
-        reportError("cannot write the lesson '" + name + "': " + failure.what());
+        report(tr("cannot write the lesson '%1': %2").arg(name, failure.what()));
     } catch (const LessonError& refusal) {
-        reportError("the lesson '" + name +
-                    "' was written, but it would not open as it is: " + std::string(refusal.what()));
+        report(tr("the lesson '%1' was written, but it would not open as it is: %2").arg(name, refusal.what()));
     }
 }
 

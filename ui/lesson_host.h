@@ -47,6 +47,9 @@ public:
     void SaveAs(const QString& path);
 
     const Lesson* Current() const { return lesson_ ? &*lesson_ : nullptr; }
+    // The window's geometry before the first lesson, while one is open; empty
+    // otherwise.
+    QByteArray OwnGeometry() const { return own_ ? own_->geometry : QByteArray(); }
     LessonDock& Dock() const { return *dock_; }
     // The Lessons menu: the shipped lessons, then Open lesson and Close lesson.
     QMenu* Menu() const { return menu_; }

@@ -24,21 +24,21 @@ void LessonLocks::Lock(QDockWidget* dock, bool hide)
     Lock(dock->toggleViewAction(), hide);
 }
 
-// In the reverse order: a control locked twice gets the state it had first.
+// A lesson locks each control once, so each gets back the state it had.
 void LessonLocks::ReleaseAll()
 {
-    for (auto kept = widgets_.rbegin(); kept != widgets_.rend(); ++kept) {
-        if (!kept->control) continue;
-        kept->control->setEnabled(kept->enabled);
-        kept->control->setVisible(kept->visible);
+    for (const Kept<QWidget>& kept : widgets_) {
+        if (!kept.control) continue;
+        kept.control->setEnabled(kept.enabled);
+        kept.control->setVisible(kept.visible);
     }
-    for (auto kept = actions_.rbegin(); kept != actions_.rend(); ++kept) {
-        if (!kept->control) continue;
-        kept->control->setEnabled(kept->enabled);
-        kept->control->setVisible(kept->visible);
+    for (const Kept<QAction>& kept : actions_) {
+        if (!kept.control) continue;
+        kept.control->setEnabled(kept.enabled);
+        kept.control->setVisible(kept.visible);
     }
-    for (auto kept = docks_.rbegin(); kept != docks_.rend(); ++kept)
-        if (kept->first) kept->first->setFeatures(kept->second);
+    for (const auto& [dock, features] : docks_)
+        if (dock) dock->setFeatures(features);
     widgets_.clear();
     actions_.clear();
     docks_.clear();

@@ -246,9 +246,11 @@ void MainWindow::ShowOverlaysChecked()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The person's own settings are kept, not the lesson's.
+    QByteArray geometry = lessons_->OwnGeometry();
+    if (geometry.isEmpty()) geometry = saveGeometry();
     lessons_->Close();
     QSettings settings(kSettingsName, kSettingsName);
-    settings.setValue(QStringLiteral("geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("geometry"), geometry);
     settings.setValue(QStringLiteral("windowState"), saveState());
     settings.setValue(QStringLiteral("speed"), form_->CurrentSession().Speed());
     settings.setValue(QStringLiteral("recentFiles"), recentFiles_);

@@ -44,7 +44,7 @@ struct LessonDesk : testing::Test {
     std::string State() { return Form().CurrentSession().StateJson(); }
 
     // The state `rigid-body --data BODY --script` prints after `commands`.
-    static std::string ScriptedState(const Lesson& lesson, std::vector<Command> commands)
+    static std::string ScriptedState(const Lesson& lesson, const std::vector<Command>& commands)
     {
         std::string script;
         for (const Command& command : commands) script += ScriptLine(command) + "\n";
@@ -143,7 +143,7 @@ TEST_F(LessonDesk, RevealShowsThePredictionBesideTheExactOutcome)
             EXPECT_TRUE(remarks.back().starts_with("task " + std::to_string(i + 1) + " revealed: "));
             std::vector<Command> run = lesson.start;
             run.insert(run.end(), task.readings.back().experiment.begin(), task.readings.back().experiment.end());
-            if (task.readings.back().experiment.size() > 0) run.push_back({.kind = CommandKind::Pause});
+            if (!task.readings.back().experiment.empty()) run.push_back({.kind = CommandKind::Pause});
             EXPECT_EQ(State(), ScriptedState(lesson, run)) << name << " task " << i + 1;
             EXPECT_TRUE(dock.NumberBox(i) ? dock.NumberBox(i)->isReadOnly() : !dock.ChoiceButtons(i)[0]->isEnabled());
         }
