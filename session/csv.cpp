@@ -13,13 +13,17 @@ std::string CsvHeader()
 
 std::string CsvRow(const SimulationContext& simulation)
 {
-    const RigidBody& body = simulation.body;
-    const KineticEnergy energy = KineticEnergyOf(body);
-    std::string row = std::to_string(simulation.steps);
+    return CsvRow(simulation.steps, simulation.body.totalMass, MotionOf(simulation.body));
+}
+
+std::string CsvRow(long long steps, double totalMass, const Motion& motion)
+{
+    const KineticEnergy energy = KineticEnergyOf(totalMass, motion);
+    std::string row = std::to_string(steps);
     for (double value :
-         {SimulatedTime(simulation.steps), body.position.x, body.position.y, body.linearVelocity.x,
-          body.linearVelocity.y, body.angularVelocity.z, AngleAboutZ(body.orientation), energy.linear,
-          energy.rotational, energy.total, body.force.x, body.force.y, body.torque.z, Length(body.orientation)}) {
+         {SimulatedTime(steps), motion.position.x, motion.position.y, motion.linearVelocity.x, motion.linearVelocity.y,
+          motion.angularVelocity.z, AngleAboutZ(motion.orientation), energy.linear, energy.rotational, energy.total,
+          motion.force.x, motion.force.y, motion.torque.z, Length(motion.orientation)}) {
         row += ',';
         AppendJsonNumber(row, value);
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "session/simulation_context.h"
+#include "sim/motion.h"
 
 // The data of a run as comma-separated values: a header, then one row per time
 // step. Each number is written as the state line writes it, so a row read back
@@ -16,3 +17,6 @@ std::string CsvHeader();
 // z of the normalised orientation (radians), the three kinetic energies, the
 // accumulated force (x, y), the torque's z and the orientation's length.
 std::string CsvRow(const SimulationContext& simulation);
+// The row of a kept motion after `steps` steps, for a body of `totalMass`: the
+// very row the body would give standing in that motion.
+std::string CsvRow(long long steps, double totalMass, const Motion& motion);
