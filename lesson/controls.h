@@ -22,10 +22,10 @@ inline constexpr std::array<LessonControl, 10> kLessonControls = {{
     {"speed", "the speeds, Slower and Faster"},
     {"push", "pushing the body with the mouse"},
     {"overlays", "the View menu's overlays"},
-    {"panels", "showing and hiding the inspector and the plots"},
+    {"panels", "showing and hiding the inspector, the plots and the timeline"},
 }};
 
-inline constexpr std::array<std::string_view, 2> kLessonPanels = {"inspector", "plots"};
+inline constexpr std::array<std::string_view, 3> kLessonPanels = {"inspector", "plots", "timeline"};
 
 bool IsLessonControl(std::string_view word);
 bool IsLessonPanel(std::string_view word);

@@ -28,6 +28,7 @@
 #include "ui/lesson_dock.h"
 #include "ui/main_window.h"
 #include "ui/png_file.h"
+#include "ui/timeline_bar.h"
 
 namespace {
 
@@ -114,6 +115,7 @@ void LessonHost::Start(Lesson lesson)
                            session.Speed(),
                            window_.InspectorDock()->isVisible(),
                            window_.PlotsDock()->isVisible(),
+                           window_.Timeline().isVisible(),
                            window_.saveGeometry(),
                            form.minimumSize(),
                            form.maximumSize()};
@@ -143,6 +145,7 @@ void LessonHost::Close()
     form.Do({.kind = CommandKind::Speed, .speed = own.speed});
     window_.InspectorDock()->setVisible(own.inspectorShown);
     window_.PlotsDock()->setVisible(own.plotsShown);
+    ShowTimeline(own.timelineShown);
     form.setMinimumSize(own.smallestArea);
     form.setMaximumSize(own.largestArea);
     // Once the lesson's docks are gone from the layout, which would keep the
@@ -181,6 +184,7 @@ void LessonHost::ShowViewsAndLocks()
     const Lesson& lesson = *lesson_;
     window_.InspectorDock()->setVisible(Names(lesson.panels, "inspector"));
     window_.PlotsDock()->setVisible(Names(lesson.panels, "plots"));
+    ShowTimeline(Names(lesson.panels, "timeline"));
     TForm1& form = window_.Form();
     DesktopActions& a = window_.Actions();
     for (const LessonControl& control : kLessonControls) {
@@ -213,6 +217,7 @@ void LessonHost::ShowViewsAndLocks()
         } else if (word == "panels") {
             locks_.Lock(window_.InspectorDock(), hide);
             locks_.Lock(window_.PlotsDock(), hide);
+            locks_.Lock(window_.Timeline().toggleViewAction(), hide);
         }
     }
 }
@@ -228,6 +233,12 @@ void LessonHost::MakeRoom()
     const QSize size = window_.frameGeometry().size();
     window_.move(std::clamp(window_.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())),
                  std::clamp(window_.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+}
+
+// As Ctrl+T does, so that the window, not the drawing area, makes room for it.
+void LessonHost::ShowTimeline(bool shown)
+{
+    if (window_.Timeline().isVisible() != shown) window_.Timeline().toggleViewAction()->trigger();
 }
 
 void LessonHost::FixArea()
@@ -265,6 +276,7 @@ void LessonHost::SaveAs(const QString& path)
     std::vector<std::string> panels;
     if (window_.InspectorDock()->isVisible()) panels.emplace_back("inspector");
     if (window_.PlotsDock()->isVisible()) panels.emplace_back("plots");
+    if (window_.Timeline().isVisible()) panels.emplace_back("timeline");
     const QString name = QString::fromStdString(PrintableText(path.toStdString()));
     const auto report = [this](const QString& message) { reportError(message.toStdString()); };
     try {

@@ -73,6 +73,7 @@ private:
         double speed = 1.0;
         bool inspectorShown = false;
         bool plotsShown = false;
+        bool timelineShown = false;
         QByteArray geometry;
         QSize smallestArea;
         QSize largestArea;
@@ -83,6 +84,7 @@ private:
     bool ApplyStart();
     void ShowViewsAndLocks();
     void MakeRoom();
+    void ShowTimeline(bool shown);
     // The drawing area keeps the session's size, which the lesson's pushes
     // and bounces were computed on.
     void FixArea();

@@ -24,6 +24,7 @@
 #include "ui/live_session.h"
 #include "ui/main_window.h"
 #include "ui/script_runner.h"
+#include "ui/timeline_bar.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ TEST_F(LessonDesk, OpensOnItsStartLocksAndGivesBackThePersonsOwn)
     EXPECT_EQ(remarks.front(), "lesson " + kLessons + "4-free-flight.toml: " + lesson.title);
     EXPECT_TRUE(Lessons().Dock().isVisible());
     EXPECT_TRUE(window.InspectorDock()->isVisible() && window.PlotsDock()->isVisible());
+    EXPECT_TRUE(window.Timeline().isVisible());
     EXPECT_TRUE(window.OverlayActions()[static_cast<std::size_t>(Overlay::Force)]->isChecked());
     EXPECT_EQ(form.CurrentSession().Speed(), 1.0);
     // Locked: open (and what else opens), reload, push; hidden: density, Start/Stop.
@@ -106,6 +108,7 @@ TEST_F(LessonDesk, OpensOnItsStartLocksAndGivesBackThePersonsOwn)
     EXPECT_TRUE(form.Image1->isEnabled() && !form.Edit1->isHidden() && !form.Button3->isHidden());
     EXPECT_TRUE(window.Actions().startStop->isVisible());
     EXPECT_FALSE(window.InspectorDock()->isVisible() || window.PlotsDock()->isVisible());
+    EXPECT_FALSE(window.Timeline().isVisible());
     EXPECT_EQ(form.CurrentSession().Speed(), 2.0);
     EXPECT_EQ(form.CurrentSession().ShownOverlays(), Overlays{1u << static_cast<int>(Overlay::Trail)});
     EXPECT_FALSE(window.OverlayActions()[static_cast<std::size_t>(Overlay::Force)]->isChecked());
