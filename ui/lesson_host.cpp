@@ -145,9 +145,11 @@ void LessonHost::Close()
     form.Do({.kind = CommandKind::Speed, .speed = own.speed});
     window_.InspectorDock()->setVisible(own.inspectorShown);
     window_.PlotsDock()->setVisible(own.plotsShown);
-    ShowTimeline(own.timelineShown);
+    // The drawing area is let go first: the timeline keeps the area's limits
+    // while it is shown or hidden, and gives back those it found.
     form.setMinimumSize(own.smallestArea);
     form.setMaximumSize(own.largestArea);
+    ShowTimeline(own.timelineShown);
     // Once the lesson's docks are gone from the layout, which would keep the
     // window as wide as they made it.
     QTimer::singleShot(0, this, [this, geometry = own.geometry] { window_.restoreGeometry(geometry); });
