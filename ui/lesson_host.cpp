@@ -110,12 +110,14 @@ void LessonHost::Start(Lesson lesson)
 {
     TForm1& form = window_.Form();
     const Session& session = form.CurrentSession();
+    // Asked of the window, since a lesson given on the command line opens
+    // before the window is shown.
     if (!own_)
         own_ = OwnSettings{session.ShownOverlays(),
                            session.Speed(),
-                           window_.InspectorDock()->isVisible(),
-                           window_.PlotsDock()->isVisible(),
-                           window_.Timeline().isVisible(),
+                           window_.InspectorDock()->isVisibleTo(&window_),
+                           window_.PlotsDock()->isVisibleTo(&window_),
+                           window_.Timeline().isVisibleTo(&window_),
                            window_.saveGeometry(),
                            form.minimumSize(),
                            form.maximumSize()};
@@ -240,7 +242,7 @@ void LessonHost::MakeRoom()
 // As Ctrl+T does, so that the window, not the drawing area, makes room for it.
 void LessonHost::ShowTimeline(bool shown)
 {
-    if (window_.Timeline().isVisible() != shown) window_.Timeline().toggleViewAction()->trigger();
+    if (window_.Timeline().isVisibleTo(&window_) != shown) window_.Timeline().toggleViewAction()->trigger();
 }
 
 void LessonHost::FixArea()
