@@ -4,5 +4,5 @@
 
 std::string LessonPlace(const Lesson& lesson, std::int64_t line)
 {
-    return PrintableText(lesson.file.string()) + ":" + std::to_string(line) + ": ";
+    return ShownPath(lesson.file.string()) + ":" + std::to_string(line) + ": ";
 }

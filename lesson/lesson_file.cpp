@@ -66,7 +66,7 @@ std::string ReadText(const std::filesystem::path& path, const std::string& shown
 class LessonReader {
 public:
     LessonReader(const std::filesystem::path& path, std::string text)
-        : shown_(PrintableText(path.string())), text_(std::move(text))
+        : shown_(ShownPath(path.string())), text_(std::move(text))
     {
         lesson_.file = path;
         std::error_code noWorkingFolder;
@@ -422,7 +422,7 @@ private:
 
 Lesson ReadLesson(const std::filesystem::path& path)
 {
-    const std::string shown = PrintableText(path.string());
+    const std::string shown = ShownPath(path.string());
     Lesson lesson = LessonReader(path, ReadText(path, shown)).Read();
     CheckStart(lesson);
     return lesson;

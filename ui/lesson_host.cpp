@@ -25,6 +25,7 @@
 #include "ui/Unit1.h"
 #include "ui/desktop_actions.h"
 #include "ui/image_view.h"
+#include "ui/live_session.h"
 #include "ui/lesson_dock.h"
 #include "ui/main_window.h"
 #include "ui/png_file.h"
@@ -41,8 +42,8 @@ bool Names(const std::vector<std::string>& words, std::string_view word)
 
 }  // namespace
 
-LessonHost::LessonHost(MainWindow& window, FileChooser choose)
-    : QObject(&window), window_(window), choose_(std::move(choose)), dock_(new LessonDock(&window)),
+LessonHost::LessonHost(MainWindow& window, const LiveSession& live, FileChooser choose)
+    : QObject(&window), window_(window), live_(live), choose_(std::move(choose)), dock_(new LessonDock(&window)),
       menu_(new QMenu(tr("&Lessons"), &window)), events_(window.Form().CurrentSession())
 {
     reportError = [this](const std::string& message) { TForm1::ShowMessageBox(&window_, message); };
@@ -281,15 +282,18 @@ void LessonHost::SaveAs(const QString& path)
     if (window_.InspectorDock()->isVisible()) panels.emplace_back("inspector");
     if (window_.PlotsDock()->isVisible()) panels.emplace_back("plots");
     if (window_.Timeline().isVisible()) panels.emplace_back("timeline");
-    const QString name = QString::fromStdString(PrintableText(path.toStdString()));
+    const QString name = QString::fromStdString(ShownPath(path.toStdString()));
     const auto report = [this](const QString& message) { reportError(message.toStdString()); };
     try {
+        live_.CheckOutput(path.toStdString());
         WriteFileAside(path.toStdString(), LessonText(events_.Draft(path.toStdString(), panels)));
         ReadLesson(path.toStdString());
     } catch (const UnwritableCommand& error) {
         report(tr("cannot write the lesson '%1': %2, which a script line cannot hold").arg(name, error.what()));
     } catch (const WriteError& failure) {
         report(tr("cannot write the lesson '%1': %2").arg(name, failure.what()));
+    } catch (const FileClash& clash) {
+        report(tr("cannot write the lesson '%1': %2").arg(name, clash.what()));
     } catch (const LessonError& refusal) {
         report(tr("the lesson '%1' was written, but it would not open as it is: %2").arg(name, refusal.what()));
     }

@@ -17,6 +17,7 @@
 
 class LessonDock;
 class MainWindow;
+struct LiveSession;
 class QAction;
 class QMenu;
 
@@ -31,7 +32,8 @@ class LessonHost : public QObject {
     Q_OBJECT
 
 public:
-    LessonHost(MainWindow& window, FileChooser choose);
+    // `live` says which files the run may not write over.
+    LessonHost(MainWindow& window, const LiveSession& live, FileChooser choose);
 
     // Reads the lesson at `path` and opens it in place of any other. One
     // that is refused is reported, with the window left as it was.
@@ -91,6 +93,7 @@ private:
     void Tell(const std::string& line) const;
 
     MainWindow& window_;
+    const LiveSession& live_;
     FileChooser choose_;
     LessonDock* dock_;
     QMenu* menu_;

@@ -188,6 +188,10 @@ TEST_F(LessonDesk, SavedAsALessonTheSessionOpensAgainWhereItWas)
     const QString saved = QString::fromStdString((file.folder() / "saved.toml").string());
     Lessons().SaveAs(saved);
     EXPECT_TRUE(errors.empty()) << errors.front();
+    Lessons().SaveAs(QString::fromStdString(file.path().string()));  // never over the body it reads
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].starts_with("cannot write the lesson '" + file.path().string() + "': ")) << errors[0];
+    errors.clear();
 
     form.Button3Click();  // anything else
     ASSERT_TRUE(Lessons().Open(saved));
