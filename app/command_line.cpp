@@ -34,6 +34,8 @@ CommandLine::CommandLine(const QStringList& arguments)
                        "  Ctrl+I      show or hide the inspector: every quantity of the body\n"
                        "  Ctrl+G      show or hide the plots: energies, momenta, the orientation's length\n"
                        "  Ctrl+T      show or hide the timeline: a slider over the kept steps\n"
+                       "  Ctrl+L      open a lesson: notes, tasks and a prepared experiment\n"
+                       "  Ctrl+W      close the lesson: your own settings and controls come back\n"
                        "  Ctrl+Q      quit\n"
                        "\n"
                        "Script commands for --script, one a line (see the manual):\n") +
@@ -59,6 +61,14 @@ CommandLine::CommandLine(const QStringList& arguments)
          QStringLiteral("Write a header and then one row of data per time step to FILE, emptied first: step, "
                         "time, position, velocity, angular velocity, angle, energies, force, torque and the "
                         "orientation's length, each as the 'state' line writes it."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("lesson"),
+         QStringLiteral("Open the window on the lesson FILE: its notes and tasks, its body, views and locked "
+                        "controls, and its start."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("check-lesson"),
+         QStringLiteral("Without a display: run the lesson FILE's start and every task's experiment, and print "
+                        "each task's exact answer as one line of JSON; a mistake is named by its line, exit 2."),
          QStringLiteral("FILE")},
     };
     parser_.addOptions(paths);
@@ -95,6 +105,13 @@ CommandLine::CommandLine(const QStringList& arguments)
     framesFolder = parser_.value(QStringLiteral("frames"));
     recordFile = parser_.value(QStringLiteral("record"));
     csvFile = parser_.value(QStringLiteral("csv"));
+    lessonFile = parser_.value(QStringLiteral("lesson"));
+    checkLesson = parser_.value(QStringLiteral("check-lesson"));
+    dataGiven = parser_.isSet(QStringLiteral("data"));
+    if (ChecksLesson() && (Scripted() || dataGiven || !lessonFile.isEmpty() || !recordFile.isEmpty() ||
+                           !csvFile.isEmpty() || !framesFolder.isEmpty()))
+        Refuse(QStringLiteral("--check-lesson goes alone: the lesson names its body and its scripts"));
+    if (!lessonFile.isEmpty() && Scripted()) Refuse(QStringLiteral("--lesson goes with the window, not with --script"));
     if (!framesFolder.isEmpty() && !Scripted()) Refuse(QStringLiteral("--frames goes with --script"));
     if (!recordFile.isEmpty() && Scripted()) Refuse(QStringLiteral("--record goes with the window, not with --script"));
 }
@@ -113,7 +130,8 @@ RunFiles CommandLine::Files() const
     if (Scripted()) {
         files = ScriptRunFiles(kProgram, script.toStdString(), dataFile);
     } else {
-        files.AddInput("the data file (--data)", dataFile);
+        if (lessonFile.isEmpty() || dataGiven) files.AddInput("the data file (--data)", dataFile);
+        if (!lessonFile.isEmpty()) files.AddInput("the lesson (--lesson)", lessonFile.toStdString());
     }
     const auto output = [&files](const QString& writing, const char* what, const QString& path) {
         if (path.isEmpty()) return;

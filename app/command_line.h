@@ -28,6 +28,8 @@ public:
     void Answer(const QCoreApplication& application);
 
     bool Scripted() const { return !script.isEmpty(); }
+    // --check-lesson, which runs without a display, alone.
+    bool ChecksLesson() const { return !checkLesson.isEmpty(); }
     // The files the run reads and writes. Throws UsageError when an output is
     // also one of its inputs or another of its outputs.
     RunFiles Files() const;
@@ -37,6 +39,11 @@ public:
     QString framesFolder;
     QString recordFile;
     QString csvFile;
+    QString lessonFile;
+    QString checkLesson;
+    // Whether --data was given: a lesson's window opens on the lesson's body
+    // otherwise.
+    bool dataGiven = false;
 
 private:
     QCommandLineParser parser_;

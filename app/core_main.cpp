@@ -2,14 +2,14 @@
 // the same Session, with no Qt at all: the same state lines, messages and exit
 // codes on any machine a C++ compiler reaches. It draws no pictures, so a
 // script that asks for one is refused before anything runs.
-#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <new>
 #include <string>
 #include <string_view>
 
-#include "session/canvas.h"
+#include "lesson/check_lesson.h"
+#include "session/blank_canvas.h"
 #include "session/command_table.h"
 #include "session/replay.h"
 #include "session/script_file.h"
@@ -22,45 +22,19 @@ constexpr int kUsageError = 2;
 constexpr int kEscapedException = 1;
 constexpr const char* kProgram = "rigid-body-core";
 
-// The drawing area's size, which the step and the hit test read; nothing is
-// drawn.
-class BlankCanvas : public Canvas {
-public:
-    BlankCanvas(int width, int height) : width_(width), height_(height) {}
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
-    Rect ClipRect() const override { return {0, 0, width_, height_}; }
-    void Resize(int width, int height) override
-    {
-        width_ = std::max(width, 1);
-        height_ = std::max(height, 1);
-    }
-    void SetBrushColor(Color) override {}
-    void SetPenColor(Color) override {}
-    void FillRect(Rect) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Discs(const DiscRun&) override {}
-    void TextOut(int, int, std::string_view) override {}
-    int TextWidth(std::string_view) const override { return 0; }
-    int TextHeight(std::string_view) const override { return 0; }
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-
-private:
-    int width_;
-    int height_;
-};
-
 void PrintHelp()
 {
     std::cout << "Usage: " << kProgram << " [--data FILE] --script FILE\n"
+              << "       " << kProgram << " --check-lesson FILE\n"
               << "Replays the script FILE ('-' for standard input) as rigid-body --script does, without Qt,\n"
                  "printing what its 'state' lines ask for. Every script command is taken but 'frame'.\n\n"
                  "Options:\n"
-                 "  --data FILE    read the body from FILE instead of data.txt in the working directory\n"
-                 "  --script FILE  the script to replay\n"
-                 "  -h, --help     print this help\n"
-                 "  -v, --version  print the version\n"
+                 "  --data FILE          read the body from FILE instead of data.txt in the working directory\n"
+                 "  --script FILE        the script to replay\n"
+                 "  --check-lesson FILE  run the lesson FILE's start and experiments as rigid-body does, and\n"
+                 "                       print each task's exact answer as one line of JSON\n"
+                 "  -h, --help           print this help\n"
+                 "  -v, --version        print the version\n"
                  "\nScript commands, one a line:\n"
               << CommandSummary();
 }
@@ -68,8 +42,8 @@ void PrintHelp()
 int Run(int argc, char** argv, bool standardInputClosed)
 {
     const auto refuse = [](const std::string& what) { throw UsageError(std::string(kProgram) + ": " + what); };
-    std::string script, dataFile = "data.txt";
-    bool scriptGiven = false;
+    std::string script, dataFile = "data.txt", lesson;
+    bool scriptGiven = false, dataGiven = false, lessonGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const auto value = [&](std::string_view option, std::string& into) {
@@ -89,16 +63,24 @@ int Run(int argc, char** argv, bool standardInputClosed)
             std::cout << kProgram << ' ' << RBD_VERSION << '\n';
             return 0;
         }
-        if (arg == "--script" || arg.starts_with("--script=")) {
+        if (arg == "--check-lesson" || arg.starts_with("--check-lesson=")) {
+            value("--check-lesson", lesson);
+            lessonGiven = true;
+        } else if (arg == "--script" || arg.starts_with("--script=")) {
             value("--script", script);
             scriptGiven = true;
         } else if (arg == "--data" || arg.starts_with("--data=")) {
             value("--data", dataFile);
+            dataGiven = true;
         } else if (arg.starts_with('-') && arg != "-") {
             refuse("unknown option '" + ShownPath(arg) + "' (see --help)");
         } else {
             refuse("unexpected argument '" + ShownPath(arg) + "' (see --help)");
         }
+    }
+    if (lessonGiven) {
+        if (scriptGiven || dataGiven) refuse("--check-lesson goes alone: the lesson names its body and its scripts");
+        return CheckLesson(lesson, std::cout, std::cerr);
     }
     if (!scriptGiven) refuse("--script FILE is needed (see --help)");
     // Its only output, standard output, may be neither the script nor the data.

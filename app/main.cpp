@@ -2,14 +2,18 @@
 #include <exception>
 #include <iostream>
 #include <new>
+#include <optional>
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "lesson/check_lesson.h"
+#include "lesson/lesson_file.h"
 #include "session/script.h"
 #include "session/script_file.h"
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
 #include "ui/csv_recorder.h"
+#include "ui/lesson_host.h"
 #include "ui/live_session.h"
 #include "ui/main_window.h"
 #include "ui/png_file.h"
@@ -56,9 +60,23 @@ void KeepWarningsOffStandardError(QtMsgType type, const QMessageLogContext&, con
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
 }
 
-int RunWindow(const CommandLine& line, RunFiles files)
+// A lesson asked for on the command line is read before any display is
+// opened: one with a mistake is named on standard error.
+std::optional<Lesson> ReadLessonOption(const QString& path)
 {
-    LiveSession live(line.dataFile, std::move(files));
+    try {
+        return ReadLesson(path.toStdString());
+    } catch (const LessonError& refusal) {
+        std::cerr << "rigid-body: " << refusal.what() << '\n';
+        return std::nullopt;
+    }
+}
+
+int RunWindow(const CommandLine& line, RunFiles files, std::optional<Lesson> lesson)
+{
+    // A lesson's window opens on the lesson's body, not on a data.txt the
+    // lesson never asked for.
+    LiveSession live(lesson && !line.dataGiven ? lesson->body : line.dataFile, std::move(files));
     MainWindow window(live, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
     SessionRecorder recorder(live.session, MessageBoxOver(window));
     CsvRecorder csv(live.session, MessageBoxOver(window));
@@ -83,6 +101,8 @@ int RunWindow(const CommandLine& line, RunFiles files)
         !start("data", line.csvFile, [&] { csv.Start(); }))
         return kUsageError;
     window.RestoreSettings();
+    window.Lessons().remark = [&recorder](const std::string& text) { recorder.Remark(text); };
+    if (lesson) window.Lessons().Start(std::move(*lesson));
     window.show();
     return Application::exec();
 }
@@ -90,7 +110,12 @@ int RunWindow(const CommandLine& line, RunFiles files)
 int RunProgram(int argc, char** argv)
 {
     CommandLine line(ArgumentsOf(argc, argv));
+    // A lesson is checked as rigid-body-core checks it: no Qt is needed.
+    if (line.ChecksLesson()) return CheckLesson(line.checkLesson.toStdString(), std::cout, std::cerr);
     const RunFiles files = line.AsksForHelp() ? RunFiles() : line.Files();
+    std::optional<Lesson> lesson;
+    if (!line.AsksForHelp() && !line.lessonFile.isEmpty() && !(lesson = ReadLessonOption(line.lessonFile)))
+        return kUsageError;
     if (line.Scripted() || line.AsksForHelp()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(KeepWarningsOffStandardError);
@@ -110,7 +135,7 @@ int RunProgram(int argc, char** argv)
         return RunScript(commands, line.dataFile, line.framesFolder, std::cout, std::cerr, line.csvFile, files);
     }
     try {
-        return RunWindow(line, files);
+        return RunWindow(line, files, std::move(lesson));
     } catch (const std::exception& error) {
         Application::ShowException(QString::fromLocal8Bit(error.what()));
     } catch (...) {

@@ -55,6 +55,8 @@ DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
 
 void DesktopActions::Open(const QString& path)
 {
+    // A lesson that locks opening locks every way to it, a dropped file too.
+    if (!open->isEnabled()) return;
     if (form_.Do({.kind = CommandKind::Open, .text = path.toStdString()}) && opened) opened(path);
 }
 

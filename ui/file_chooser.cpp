@@ -19,6 +19,10 @@ DialogKind KindOf(FilePurpose purpose)
         return {"Save the picture", "PNG pictures (*.png)", "png"};
     case FilePurpose::ExportData:
         return {"Export the data since the last setup", "CSV files (*.csv)", "csv"};
+    case FilePurpose::OpenLesson:
+        return {"Open a lesson", "Lessons (*.toml);;All files (*)", nullptr};
+    case FilePurpose::SaveLesson:
+        return {"Save the session as a lesson", "Lessons (*.toml)", "toml"};
     }
     return {};
 }

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-enum class FilePurpose { OpenDataFile, SavePicture, ExportData };
+enum class FilePurpose { OpenDataFile, SavePicture, ExportData, OpenLesson, SaveLesson };
 
 // Asks the person for a file to use for `purpose`; empty when they cancel.
 // Tests put their own in, so that no dialog ever waits for an answer there.

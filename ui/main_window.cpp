@@ -26,6 +26,7 @@
 #include "ui/example_bodies.h"
 #include "ui/help_page.h"
 #include "ui/inspector_panel.h"
+#include "ui/lesson_host.h"
 #include "ui/live_session.h"
 #include "ui/png_file.h"
 #include "ui/plots_panel.h"
@@ -57,6 +58,7 @@ MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
     keeper_ = new AreaKeeper(*this, *form_);
     actions_->opened = [this](const QString& path) { AddRecentFile(path); };
     BuildPanels();
+    lessons_ = new LessonHost(*this, live_, choose_);
     addToolBar(Qt::BottomToolBarArea, timeline_);
     BuildMenus();
     listening_ = form_->CurrentSession().Listen(*this);
@@ -134,11 +136,22 @@ void MainWindow::BuildMenus()
     }
     examples->setEnabled(!examples->isEmpty());
     recentMenu_ = file->addMenu(QStringLiteral("Open &recent"));
+    // Both open a data file: a lesson that locks opening locks them too.
+    for (QMenu* opening : {examples, recentMenu_}) {
+        connect(a.open, &QAction::enabledChanged, opening,
+                [opening](bool on) { opening->setEnabled(on && !opening->isEmpty()); });
+        connect(a.open, &QAction::visibleChanged, opening,
+                [this, opening] { opening->menuAction()->setVisible(actions_->open->isVisible()); });
+    }
     file->addAction(a.reload);
     file->addAction(a.savePicture);
     file->addAction(QStringLiteral("E&xport data…"), this, [this] {
         if (const QString path = choose_(FilePurpose::ExportData); !path.isEmpty()) ExportData(path);
     });
+    file->addSeparator();
+    file->addAction(lessons_->openLesson);
+    file->addAction(lessons_->saveAsLesson);
+    file->addAction(lessons_->closeLesson);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -171,6 +184,8 @@ void MainWindow::BuildMenus()
     }
     view->addSeparator();
     reset_ = view->addAction(QStringLiteral("&Reset layout and settings"), this, &MainWindow::ResetLayoutAndSettings);
+
+    menuBar()->addMenu(lessons_->Menu());
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Keys, units and physics"), this, [this] {
@@ -222,6 +237,9 @@ QString MainWindow::KeysHelp() const
         {keysOf(a.open), QStringLiteral("open a data file (or drop one on the window)")},
         {keysOf(a.reload), QStringLiteral("reload the data file; the run stops")},
         {keysOf(a.savePicture), QStringLiteral("save the picture as a PNG")},
+        {keysOf(lessons_->openLesson), QStringLiteral("open a lesson: notes, tasks and a prepared experiment")},
+        {keysOf(lessons_->closeLesson),
+         QStringLiteral("close the lesson: your own speed, overlays, panels and controls come back")},
         {keysOf(inspectorDock_->toggleViewAction()), QStringLiteral("the inspector: every quantity of the body")},
         {keysOf(plotsDock_->toggleViewAction()),
          QStringLiteral("the plots: energies, momenta and the orientation's length over time")},
@@ -256,9 +274,7 @@ void MainWindow::RestoreSettings()
     for (const QString& name : settings.value(QStringLiteral("overlays")).toStringList())
         if (const auto overlay = OverlayNamed(name.toStdString()))
             form_->Do({.kind = CommandKind::View, .overlay = *overlay, .on = true});
-    for (const OverlayEntry& entry : kOverlayTable)
-        overlayActions_[static_cast<std::size_t>(entry.overlay)]->setChecked(
-            IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay));
+    ShowOverlaysChecked();
     recentFiles_ = settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kMostRecentFiles);
     FillRecentMenu();
     CheckSettingsCanBeSaved(settings.fileName());
@@ -317,12 +333,23 @@ void MainWindow::ResetLayoutAndSettings()
                        "first were."));
 }
 
+void MainWindow::ShowOverlaysChecked()
+{
+    for (const OverlayEntry& entry : kOverlayTable)
+        overlayActions_[static_cast<std::size_t>(entry.overlay)]->setChecked(
+            IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The person's own settings are kept, not the lesson's.
+    QByteArray geometry = lessons_->OwnGeometry();
+    if (geometry.isEmpty()) geometry = saveGeometry();
+    lessons_->Close();
     event->accept();
     if (!settingsSavable_) return;
     QSettings settings(kSettingsName, kSettingsName);
-    settings.setValue(QStringLiteral("geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("geometry"), geometry);
     settings.setValue(QStringLiteral("windowState"), saveState(kLayoutVersion));
     settings.setValue(QStringLiteral("speed"), form_->CurrentSession().Speed());
     settings.setValue(QStringLiteral("recentFiles"), recentFiles_);
@@ -355,7 +382,7 @@ void MainWindow::FillRecentMenu()
     for (const QString& path : recentFiles_)
         recentMenu_->addAction(MenuText(RecentFileTitle(path)), this, [this, path] { actions_->Open(path); })
             ->setToolTip(path);
-    recentMenu_->setEnabled(!recentFiles_.isEmpty());
+    recentMenu_->setEnabled(!recentFiles_.isEmpty() && actions_->open->isEnabled());
 }
 
 void MainWindow::ShowStatus() { status_->Show(form_->CurrentSession(), form_->StepRefused()); }

@@ -13,6 +13,7 @@
 
 class AreaKeeper;
 class InspectorPanel;
+class LessonHost;
 class PlotsPanel;
 class QDialog;
 class QDockWidget;
@@ -47,6 +48,9 @@ public:
     QAction* ResetAction() const { return reset_; }
     // The last notice of the status bar.
     QString Notice() const;
+    LessonHost& Lessons() const { return *lessons_; }
+    // The View menu's overlay entries checked as the session shows them.
+    void ShowOverlaysChecked();
     // Writes the kept run as CSV to `path`: a row for each kept step from the
     // oldest (step 0, right after the setup, while it is kept) to the present.
     // A file that cannot be written, or is a file the run reads or writes, is
@@ -94,6 +98,7 @@ private:
     PlotsPanel* plots_;
     QDockWidget* inspectorDock_;
     QDockWidget* plotsDock_;
+    LessonHost* lessons_;
     TimelineBar* timeline_;
     AreaKeeper* keeper_;
     std::unique_ptr<StatusLine> status_;

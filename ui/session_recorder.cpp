@@ -31,8 +31,22 @@ void SessionRecorder::Begin(const QString& path) { file_.Begin(path, Header(sess
 void SessionRecorder::Start()
 {
     file_.PutInPlace();
+    recording_ = true;
     listening_ = session_.Listen(*this);
     Applying({.kind = CommandKind::Size, .x = session_.Width(), .y = session_.Height()});
+}
+
+void SessionRecorder::Remark(const std::string& text)
+{
+    if (!recording_) return;
+    std::string line = "# " + text;
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    try {
+        file_.Append(line);
+    } catch (const WriteError& failure) {
+        Stop(failure.what());
+    }
 }
 
 void SessionRecorder::Applying(const Command& command)
@@ -56,5 +70,6 @@ void SessionRecorder::Stop(const std::string& why)
     reportError_("recording to '" + file_.ShownPath() + "' stopped: " + why +
                  "; the file holds the session up to here");
     file_.Close();
+    recording_ = false;
     listening_.Stop();
 }

@@ -21,6 +21,9 @@ public:
     // file cannot be written.
     void Begin(const QString& path);
     void Start();
+    // A comment line, such as the lesson the session opened; nothing while
+    // nothing is recorded.
+    void Remark(const std::string& text);
 
 private:
     void Applying(const Command& command) override;
@@ -32,5 +35,6 @@ private:
     ErrorReporter reportError_;
     LineFile file_;
     QSize replayedSize_{Session::kStartWidth, Session::kStartHeight};
+    bool recording_ = false;
     Session::Listening listening_;
 };

@@ -82,6 +82,17 @@ built=$(cd "$source" && "$build/app/rigid-body" --script - <<<"$script")
 grep -q '"particleCount":8' <<<"$installed" || fail "the installed run printed no state: $installed"
 [ "$installed" = "$built" ] || fail "the installed run differs from the built one"
 
+# The installed lessons find their installed bodies, and answer as the shipped
+# ones do in the source tree.
+lessons=("$root$prefix/$datadir"/rigid-body/lessons/*.toml)
+[ "${#lessons[@]}" -ge 5 ] && [ -f "${lessons[0]}" ] || fail "the lessons are not installed"
+for lesson in "${lessons[@]}"; do
+    installed=$(cd "$work/elsewhere" && "$root$program" --check-lesson "$lesson") ||
+        fail "the installed lesson $lesson does not check"
+    built=$("$build/app/rigid-body" --check-lesson "$source/examples/lessons/${lesson##*/}")
+    [ "$installed" = "$built" ] || fail "the installed lesson ${lesson##*/} answers otherwise than the shipped one"
+done
+
 # The package goes under /usr whatever the build's prefix, with no path of that
 # prefix left in it, and holds exactly the installed files; lintian finds no
 # fault in it, and it needs Qt's widgets.

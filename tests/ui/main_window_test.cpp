@@ -103,7 +103,7 @@ TEST_F(Desk, MenusHoldEveryCommandWithItsKeyAndTheHelpListsThem)
     MainWindow& w = Open();
     EXPECT_EQ(w.windowTitle(), "Rigid Body Dynamics");
     EXPECT_EQ(Form().size(), QSize(879, 552));  // the drawing area keeps its size
-    EXPECT_EQ(MenuTitles(w.menuBar()), QStringList({"File", "Simulation", "View", "Help"}));
+    EXPECT_EQ(MenuTitles(w.menuBar()), QStringList({"File", "Simulation", "View", "Lessons", "Help"}));
     const DesktopActions& a = w.Actions();
     const QString help = w.KeysHelp();
     for (QAction* action :
