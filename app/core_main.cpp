@@ -2,14 +2,13 @@
 // the same Session, with no Qt at all: the same state lines, messages and exit
 // codes on any machine a C++ compiler reaches. It draws no pictures, so a
 // script that asks for one is refused before anything runs.
-#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <new>
 #include <string>
 #include <string_view>
 
-#include "session/canvas.h"
+#include "session/blank_canvas.h"
 #include "session/command_table.h"
 #include "session/replay.h"
 #include "session/script_file.h"
@@ -20,35 +19,6 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kEscapedException = 1;
 constexpr const char* kProgram = "rigid-body-core";
-
-// The drawing area's size, which the step and the hit test read; nothing is
-// drawn.
-class BlankCanvas : public Canvas {
-public:
-    BlankCanvas(int width, int height) : width_(width), height_(height) {}
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
-    Rect ClipRect() const override { return {0, 0, width_, height_}; }
-    void Resize(int width, int height) override
-    {
-        width_ = std::max(width, 1);
-        height_ = std::max(height, 1);
-    }
-    void SetBrushColor(Color) override {}
-    void SetPenColor(Color) override {}
-    void FillRect(Rect) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Discs(const DiscRun&) override {}
-    void TextOut(int, int, std::string_view) override {}
-    int TextWidth(std::string_view) const override { return 0; }
-    int TextHeight(std::string_view) const override { return 0; }
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-
-private:
-    int width_;
-    int height_;
-};
 
 void PrintHelp()
 {

@@ -1,7 +1,5 @@
 #include "session/csv.h"
 
-#include <initializer_list>
-
 #include "session/json_number.h"
 #include "session/quantities.h"
 
@@ -11,15 +9,30 @@ std::string CsvHeader()
            "quaternionNorm";
 }
 
-std::string CsvRow(const SimulationContext& simulation)
+std::array<double, kCsvNumbers> CsvNumbers(const SimulationContext& simulation)
 {
     const RigidBody& body = simulation.body;
     const KineticEnergy energy = KineticEnergyOf(body);
+    return {SimulatedTime(simulation.steps),
+            body.position.x,
+            body.position.y,
+            body.linearVelocity.x,
+            body.linearVelocity.y,
+            body.angularVelocity.z,
+            AngleAboutZ(body.orientation),
+            energy.linear,
+            energy.rotational,
+            energy.total,
+            body.force.x,
+            body.force.y,
+            body.torque.z,
+            Length(body.orientation)};
+}
+
+std::string CsvRow(const SimulationContext& simulation)
+{
     std::string row = std::to_string(simulation.steps);
-    for (double value :
-         {SimulatedTime(simulation.steps), body.position.x, body.position.y, body.linearVelocity.x,
-          body.linearVelocity.y, body.angularVelocity.z, AngleAboutZ(body.orientation), energy.linear,
-          energy.rotational, energy.total, body.force.x, body.force.y, body.torque.z, Length(body.orientation)}) {
+    for (double value : CsvNumbers(simulation)) {
         row += ',';
         AppendJsonNumber(row, value);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "session/simulation_context.h"
@@ -10,6 +12,11 @@
 
 // The column names, in order, without a line break.
 std::string CsvHeader();
+
+// The numbers of the row after its step count, in the header's order, for
+// those who keep them as doubles rather than as text.
+inline constexpr std::size_t kCsvNumbers = 14;
+std::array<double, kCsvNumbers> CsvNumbers(const SimulationContext& simulation);
 
 // The row for the body as it stands, without a line break: the step count, the
 // time, the centre of mass (x, y), its velocity (vx, vy), ω's z, the angle about
