@@ -21,6 +21,8 @@ enum class CommandKind {
     Pause,
     Speed,
     View,
+    Coast,
+    Seek,
     State,
     Frame
 };
@@ -32,7 +34,7 @@ struct Command {
     std::int64_t line = 0;           // 1-based, in the script it came from; 0 when it came from elsewhere
     int x = 0;                       // size: width; press, release: pixel column
     int y = 0;                       // size: height; press, release: pixel row
-    long long count = 1;             // tick: timer periods
+    long long count = 1;             // tick: timer periods; seek: the step sought; seek: the step sought
     std::string text{};              // density: the box's text; open: the data file; frame: the PNG's path
     double speed = 1.0;              // speed: the timer's pace, a factor of 20 ticks a second
     Overlay overlay = Overlay::Com;  // view: the overlay shown or hidden

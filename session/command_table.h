@@ -20,6 +20,7 @@ enum class Arguments {
     Path,     // the rest of the line without its outer blanks; not empty (no comment)
     Speed,    // a decimal number from kSlowestSpeed to kFastestSpeed
     View,     // an overlay's word, then on or off
+    Step,     // a step of the run, a whole number from 0
 };
 
 struct CommandEntry {
@@ -44,7 +45,7 @@ struct CommandEntry {
 inline constexpr int kLargestScriptSide = 16384;
 inline constexpr long long kMostTicksAtOnce = 1000000000;
 
-inline constexpr std::array<CommandEntry, 14> kCommandTable = {{
+inline constexpr std::array<CommandEntry, 16> kCommandTable = {{
     {CommandKind::Size, "size", Arguments::Area, "size W H", "a width and a height in pixels, each from 1 to 16384",
      "the drawing area becomes W x H pixels, as a window resize would make it", true, false},
     {CommandKind::Density, "density", Arguments::Text, "density TEXT", "the density box's text",
@@ -70,6 +71,10 @@ inline constexpr std::array<CommandEntry, 14> kCommandTable = {{
      "the timer's pace, X from 0.125 to 4; each tick still steps 0.2", true, false},
     {CommandKind::View, "view", Arguments::View, "view NAME on|off", "an overlay (OVERLAYS) and on or off",
      "shows or hides an overlay (NAME one of OVERLAYS), with a clearing redraw", true, false},
+    {CommandKind::Coast, "coast", Arguments::None, "coast", "no arguments",
+     "the pushes stop acting: force and torque become zero, the motion goes on", true, true},
+    {CommandKind::Seek, "seek", Arguments::Step, "seek K", "a step of the run, a whole number from 0",
+     "the body becomes as it was right after step K of the run, which must be kept; the run halts", true, true},
     {CommandKind::State, "state", Arguments::None, "state", "no arguments",
      "prints the whole state as one line of JSON", false, false},
     {CommandKind::Frame, "frame", Arguments::Path, "frame PATH", "the path of the PNG file to write",

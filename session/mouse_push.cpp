@@ -12,13 +12,13 @@ namespace {
 // in the int range (a release far outside the window, a scripted event).
 int Saturate(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); }
 
-bool Grabbed(const DragState& drag, const RigidBody& body, const SimulationSettings& settings)
+}  // namespace
+
+bool HoldsParticle(const DragState& drag, const RigidBody& body, const SimulationSettings& settings)
 {
     return drag.particleIndex >= 0 && static_cast<double>(drag.particleIndex) < settings.particleCount &&
            static_cast<std::size_t>(drag.particleIndex) < body.particles.size();
 }
-
-}  // namespace
 
 int ParticleAt(const RigidBody& body, const SimulationSettings& settings, int height, int x, int y)
 {
@@ -57,7 +57,7 @@ void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& setti
     if (drag.particleIndex == -1) return;
     // A setup between press and release may have left fewer particles than
     // the grabbed index: such a grab touches nothing.
-    if (Grabbed(drag, body, settings)) {
+    if (HoldsParticle(drag, body, settings)) {
         DrawArrow(canvas, x, y, drag.startX, drag.startY);
 
         const Vector3 push{static_cast<double>(static_cast<long long>(x) - drag.startX),

@@ -19,6 +19,10 @@ struct DragState {
 // the body's position plus their body-frame offsets.
 int ParticleAt(const RigidBody& body, const SimulationSettings& settings, int height, int x, int y);
 
+// Whether a release now would push: a particle is grabbed, and the body still
+// has it (a setup since the press may have left fewer particles).
+bool HoldsParticle(const DragState& drag, const RigidBody& body, const SimulationSettings& settings);
+
 // A press grabs the particle under (x, y), or drops any grab when it misses.
 void PressAt(DragState& drag, const RigidBody& body, const SimulationSettings& settings, int height, int x, int y);
 

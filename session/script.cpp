@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <limits>
 #include <string>
 
 #include "session/command_table.h"
@@ -74,6 +75,10 @@ public:
             expect(2);
             if (!ToInteger(args[0], INT_MIN, INT_MAX, command.x) || !ToInteger(args[1], INT_MIN, INT_MAX, command.y))
                 refuse();
+            break;
+        case Arguments::Step:
+            expect(1);
+            if (!ToInteger(args[0], 0LL, std::numeric_limits<long long>::max(), command.count)) refuse();
             break;
         case Arguments::Periods:
             if (args.size() > 1 || (args.size() == 1 && !ToInteger(args[0], 0LL, kMostTicksAtOnce, command.count)))

@@ -49,6 +49,9 @@ std::string ScriptLine(const Command& command)
         if (command.count < 0 || command.count > kMostTicksAtOnce)
             throw UnwritableCommand("a count of " + std::to_string(command.count) + " is outside 0 to 1000000000");
         return command.count == 1 ? word : word + " " + std::to_string(command.count);
+    case Arguments::Step:
+        if (command.count < 0) throw UnwritableCommand("step " + std::to_string(command.count) + " is before the run");
+        return word + " " + std::to_string(command.count);
     case Arguments::Text:
         CheckFitsOneLine("the density text", command.text);
         return word + " " + command.text;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "session/command_table.h"
+#include "session/refusal.h"
 #include "session/scene.h"
 #include "session/speed.h"
 #include "session/state_json.h"
@@ -75,6 +76,7 @@ void Session::FirstSetup()
 {
     simulation_.drag = DragState{};
     simulation_.body = RigidBody{};
+    history_.Restart(MotionOf(simulation_.body));
     try {
         SetupBodyFrom(dataFile_);
     } catch (...) {
@@ -127,6 +129,12 @@ void Session::Apply(const Command& command)
     case CommandKind::View:
         SetOverlay(command.overlay, command.on);
         break;
+    case CommandKind::Coast:
+        Coast();
+        break;
+    case CommandKind::Seek:
+        Seek(command.count);
+        break;
     case CommandKind::State:
     case CommandKind::Frame:
         break;
@@ -174,10 +182,12 @@ void Session::EditDensity(const std::string& text)
     StopAndRebuild();
 }
 
-// A grab ends with its arrow, drawn over the picture without clearing.
+// A grab ends with its arrow, drawn over the picture without clearing. A push
+// changes the run from here on: what was kept after the present is gone.
 void Session::Release(int x, int y)
 {
     const bool grabbed = simulation_.drag.particleIndex != -1;
+    if (HoldsParticle(simulation_.drag, simulation_.body, simulation_.settings)) history_.DropAfter(simulation_.steps);
     ReleaseAt(simulation_.drag, simulation_.body, simulation_.settings, canvas_, textCells_, x, y);
     if (!grabbed) return;
     DrawShownOverlays();
@@ -223,6 +233,30 @@ void Session::SetOverlay(Overlay overlay, bool shown)
     Redraw();
 }
 
+// The pushes stop acting; the body moves on as it is, now in free flight.
+void Session::Coast()
+{
+    history_.DropAfter(simulation_.steps);
+    simulation_.body.force = ZeroVector();
+    simulation_.body.torque = ZeroVector();
+    Redraw();
+}
+
+// Back (or forward) to a kept step: its motion, force and torque included,
+// with the trail as it was then; halted, with no setup.
+void Session::Seek(long long step)
+{
+    if (!history_.Keeps(step)) throw CommandRefused(WhyNotKept(step, history_.Oldest(), history_.Newest()));
+    SetMotion(simulation_.body, history_.At(step));
+    simulation_.steps = step;
+    trail_.points.clear();
+    for (long long k = std::max({history_.Oldest(), step - static_cast<long long>(kTrailLength) + 1, 1LL}); k <= step;
+         ++k)
+        trail_.points.push_back(history_.At(k).position);
+    SetRunning(false);
+    Redraw();
+}
+
 int Session::TimerPeriod() const { return static_cast<int>(std::lround(kTimerPeriod / speed_)); }
 
 std::string Session::StateJson() const { return ::StateJson(simulation_, running_, height_); }
@@ -232,6 +266,7 @@ void Session::SetupBodyFrom(const std::filesystem::path& dataFile)
     SetupBody(simulation_.body, simulation_.settings, densityText_, dataFile);
     simulation_.steps = 0;
     trail_.points.clear();
+    history_.Restart(MotionOf(simulation_.body));
     Tell([](SessionListener& listener) { listener.SetupDone(); });
 }
 
@@ -249,11 +284,22 @@ void Session::StopAndRebuild()
     Redraw();
 }
 
+// A step changes the run from here on: what was kept after the present is
+// gone. A step whose result leaves the range of numbers is not taken.
 void Session::StepAndRedraw()
 {
-    StepBody(simulation_.body, simulation_.settings, kStepLength, width_, height_);
+    history_.DropAfter(simulation_.steps);
+    RigidBody& body = simulation_.body;
+    const Motion before = MotionOf(body);
+    StepBody(body, simulation_.settings, kStepLength, width_, height_);
+    if (const char* field = FirstNonFinite(MotionOf(body))) {
+        SetMotion(body, before);
+        SetRunning(false);
+        throw CommandRefused(WhyStepRefused(simulation_.steps + 1, before, field, kStepLength));
+    }
     ++simulation_.steps;
-    AppendToTrail(trail_, simulation_.body.position);
+    history_.Append(simulation_.steps, MotionOf(body));
+    AppendToTrail(trail_, body.position);
     Tell([](SessionListener& listener) { listener.Stepped(); });
     Redraw();
 }

@@ -7,6 +7,7 @@
 
 #include "session/canvas.h"
 #include "session/command.h"
+#include "session/history.h"
 #include "session/overlays.h"
 #include "session/scene.h"
 #include "session/simulation_context.h"
@@ -81,7 +82,9 @@ public:
     // rules act. A command that would change nothing (the density text it
     // already has, the size, speed or overlay already in place, a tick while
     // halted) is not applied and not heard. Throws the refusal of a setup
-    // (SetupError), with everything left as it was. `state` and `frame` are
+    // (SetupError), with everything left as it was, or a CommandRefused: a
+    // step whose result would not be finite is not taken and the run halts; a
+    // seek to a step that is not kept changes nothing. `state` and `frame` are
     // not events: whoever replays a script answers them.
     void Apply(const Command& command);
 
@@ -92,6 +95,8 @@ public:
     double Speed() const { return speed_; }
     const Overlays& ShownOverlays() const { return overlays_; }
     const Trail& CentreOfMassTrail() const { return trail_; }
+    // The run's motion since the last setup, step by step.
+    const History& KeptHistory() const { return history_; }
     // 50 ms / speed, rounded to whole milliseconds.
     int TimerPeriod() const;
     int Width() const { return width_; }
@@ -110,11 +115,15 @@ private:
     void Pause();
     void SetSpeed(double speed);
     void SetOverlay(Overlay overlay, bool shown);
+    void Coast();
+    void Seek(long long step);
 
     // Throws the refusal, having changed nothing.
     void SetupBodyFrom(const std::filesystem::path& dataFile);
     void SetRunning(bool running);
     void StopAndRebuild();
+    // Throws the refusal of a step whose result would not be finite, having
+    // kept the body as it was and halted the run.
     void StepAndRedraw();
     void Redraw();
     // Over whatever the scene or the push drew last, when any is shown.
@@ -134,6 +143,7 @@ private:
     double speed_ = 1.0;
     Overlays overlays_;
     Trail trail_;
+    History history_;
     TextCells textCells_;
     int width_;
     int height_;

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "session/json_number.h"
+#include "session/refusal.h"
 #include "sim/setup_error.h"
 #include "ui/image_view.h"
 #include "ui/live_session.h"
@@ -132,6 +133,8 @@ bool TForm1::Do(const Command& command)
         MarkRefusedDensity(refusal.what());
     } catch (const SetupError& refusal) {
         reportError_(std::string(refusal.what()) + kOpenAnother);
+    } catch (const CommandRefused& refusal) {
+        (showNotice ? showNotice : reportError_)(refusal.what());
     } catch (const std::runtime_error& refusal) {
         reportError_(refusal.what());
     }

@@ -43,6 +43,9 @@ public:
     // applies `command` and shows what refused it, without stopping the
     // person. Returns whether it was applied.
     bool Do(const Command& command);
+    // Shows a command that was refused (a step that could not be taken, a step
+    // not kept), without a box to acknowledge; by default a message box.
+    ErrorReporter showNotice;
     // Writes the picture as it is to a PNG file; one that cannot be written is
     // reported and left as it was.
     void SavePicture(const QString& path);

@@ -46,6 +46,10 @@ MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
     for (QLabel* label : {runState_, time_, speed_}) statusBar()->addWidget(label);
     statusBar()->addPermanentWidget(dataFile_);
     listening_ = form_->CurrentSession().Listen(*this);
+    // A run that halts by itself is told where the run state shows, without a box.
+    form_->showNotice = [this](const std::string& message) {
+        statusBar()->showMessage(QString::fromStdString(message));
+    };
     ShowStatus();
     // The drawing area opens at its classic size, menu and status bar around it.
     resize(sizeHint());

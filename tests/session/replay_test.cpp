@@ -1,12 +1,17 @@
 #include "session/replay.h"
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
+#include <map>
+#include <random>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "session/state_json.h"
 #include "sim/body_setup.h"
+#include "sim/motion.h"
 #include "sim/setup_error.h"
 #include "sim/time_step.h"
 #include "tests/session/scripted_session.h"
@@ -39,6 +44,17 @@ std::string ReadFile(const std::filesystem::path& path)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+bool Finite(const RigidBody& b)
+{
+    std::vector<double> all = {b.orientation.w, b.orientation.x, b.orientation.y, b.orientation.z,
+                               Length(b.orientation)};
+    for (Vector3 v :
+         {b.position, b.linearMomentum, b.angularMomentum, b.linearVelocity, b.angularVelocity, b.force, b.torque})
+        all.insert(all.end(), {v.x, v.y, v.z});
+    for (const Matrix3* a : {&b.rotation, &b.inverseInertia}) all.insert(all.end(), a->m.begin(), a->m.end());
+    return std::all_of(all.begin(), all.end(), [](double x) { return std::isfinite(x); });
+}
+
 // The window's rules written out again with the library alone: what a replay
 // must match bit for bit.
 std::string DirectRun(const std::vector<Command>& commands, std::filesystem::path data)
@@ -49,16 +65,32 @@ std::string DirectRun(const std::vector<Command>& commands, std::filesystem::pat
     int width = 879, height = 552;
     RecordingCanvas canvas(width, height);
     TextCells cells;
+    std::map<long long, Motion> kept;  // by step
     auto setupFrom = [&](const std::filesystem::path& file) {
         try {
             SetupBody(s.body, s.settings, density, file);
             s.steps = 0;
+            kept = {{0, MotionOf(s.body)}};
             return true;
         } catch (const SetupError&) {
             return false;
         }
     };
     auto setup = [&] { return setupFrom(data); };
+    auto dropFuture = [&] { kept.erase(kept.upper_bound(s.steps), kept.end()); };
+    auto step = [&] {
+        dropFuture();
+        RigidBody next = s.body;
+        StepBody(next, s.settings, 0.2, width, height);
+        if (!Finite(next)) {
+            running = false;
+            return;
+        }
+        s.body = std::move(next);
+        kept[++s.steps] = MotionOf(s.body);
+        while (kept.begin()->first < s.steps - 100000) kept.erase(kept.begin());
+    };
+    kept = {{0, MotionOf(s.body)}};
     setup();
     std::string states;
     for (const Command& c : commands) {
@@ -77,17 +109,18 @@ std::string DirectRun(const std::vector<Command>& commands, std::filesystem::pat
             if (!running || setup()) running = !running;
             break;
         case CommandKind::Tick:
-            for (long long i = 0; i < c.count && running; ++i, ++s.steps)
-                StepBody(s.body, s.settings, 0.2, width, height);
+            for (long long i = 0; i < c.count && running; ++i) step();
             break;
         case CommandKind::Press:
             PressAt(s.drag, s.body, s.settings, height, c.x, c.y);
             break;
         case CommandKind::Release:
+            if (s.drag.particleIndex >= 0 && static_cast<std::size_t>(s.drag.particleIndex) < s.body.particles.size())
+                dropFuture();
             ReleaseAt(s.drag, s.body, s.settings, canvas, cells, c.x, c.y);
             break;
         case CommandKind::Step:
-            if (!running) StepBody(s.body, s.settings, 0.2, width, height), ++s.steps;
+            if (!running) step();
             break;
         case CommandKind::Reload:
             running = false;
@@ -105,6 +138,17 @@ std::string DirectRun(const std::vector<Command>& commands, std::filesystem::pat
         case CommandKind::Pause:
             // Freezes the body as it is, or lets it go on.
             running = !running;
+            break;
+        case CommandKind::Coast:
+            dropFuture();
+            s.body.force = s.body.torque = {0, 0, 0};
+            break;
+        case CommandKind::Seek:
+            if (kept.contains(c.count)) {
+                SetMotion(s.body, kept.at(c.count));
+                s.steps = c.count;
+                running = false;
+            }
             break;
         case CommandKind::Speed:
         case CommandKind::View:
@@ -154,4 +198,87 @@ TEST(Replay, ErrorsAreReportedByLineAndTheReplayGoesOn)
               "line 4: error: cannot write the picture 'a.png': this program draws no pictures\n");
     EXPECT_EQ(std::count(bad.states.begin(), bad.states.end(), '\n'), 2);
     EXPECT_EQ(bad.code, 1);
+}
+
+// Random sessions, every command among them, seeks in and out of what is kept
+// (back, a push or coast there, and forward into what that dropped), and pushes
+// strong enough to take the run beyond the range of numbers: the state lines
+// are those of the rules written out again, bit for bit.
+TEST(Replay, RandomSessionsMatchTheRulesWrittenOutAgain)
+{
+    std::mt19937_64 random(20261207);
+    const auto below = [&](long long n) {
+        return static_cast<long long>(random() % static_cast<unsigned long long>(n));
+    };
+    int refusedSteps = 0, seeks = 0, seeksRefused = 0;
+    for (int round = 0; round < 30; ++round) {
+        // The script is written as it is replayed, so that a push lands on a
+        // disc and a seek knows the run.
+        ScriptedSession live(ReadFile(kDefaultData));
+        std::string script;
+        const auto add = [&](const std::string& lines) {
+            script += lines;
+            live.Run(lines);
+        };
+        const auto push = [&] {
+            const SimulationContext& s = live.session.Simulation();
+            const Particle& grabbed = s.body.particles[static_cast<std::size_t>(below(8))];
+            const int x = static_cast<int>(4 * (grabbed.centerOfMass.x + s.body.position.x));
+            const int y = static_cast<int>(live.session.Height() - 4 * (grabbed.centerOfMass.y + s.body.position.y));
+            add("press " + std::to_string(x) + " " + std::to_string(y) + "\nrelease " +
+                std::to_string(x + below(801) - 400) + " " + std::to_string(y + below(801) - 400) + "\n");
+        };
+        const auto seek = [&](long long within) { add("seek " + std::to_string(below(within + 1)) + "\n"); };
+        for (int line = 0; line < 100; ++line) {
+            const long long newest = live.session.KeptHistory().Newest();
+            switch (below(12)) {
+            case 0:
+                add("startstop\n");
+                break;
+            case 1:
+            case 2:
+                add("tick " + std::to_string(below(400)) + "\n");
+                break;
+            case 3:
+                push();
+                break;
+            case 4:
+                add(below(2) == 0 ? "step\n" : "pause\n");
+                break;
+            case 5:
+                add("coast\n");
+                break;
+            case 6:
+                seek(newest + 20);
+                break;
+            case 7:
+                seek(newest);
+                below(2) == 0 ? push() : add("coast\n");
+                seek(newest);
+                break;
+            case 8:
+                add(below(8) == 0
+                        ? "density " + std::to_string(1 + below(3)) + "\n"
+                        : "size " + std::to_string(300 + below(900)) + " " + std::to_string(200 + below(600)) + "\n");
+                break;
+            default:
+                add("state\n");
+            }
+        }
+        const Output replayed = Replayed(script);
+        ASSERT_EQ(replayed.states, DirectRun(ParseScript(script, "random"), kDefaultData)) << script;
+        const auto count = [](const std::string& text, const std::string& what) {
+            int found = 0;
+            for (std::size_t at = 0; (at = text.find(what, at)) != std::string::npos; ++at) ++found;
+            return found;
+        };
+        refusedSteps += count(replayed.errors, "was not taken");
+        seeksRefused += count(replayed.errors, "is not kept");
+        seeks += count(script, "seek ");
+    }
+    // The runs did reach the edge of the numbers, and sought both kept steps
+    // and steps that were not.
+    EXPECT_GT(refusedSteps, 0);
+    EXPECT_GT(seeksRefused, 0);
+    EXPECT_GT(seeks, seeksRefused);
 }

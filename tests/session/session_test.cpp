@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include <algorithm>
+#include <bit>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -9,6 +10,7 @@
 
 #include "session/quantities.h"
 #include "session/script_line.h"
+#include "sim/motion.h"
 #include "tests/session/scripted_session.h"
 
 namespace {
@@ -22,6 +24,12 @@ struct Heard : SessionListener {
     int steps = 0;
     int timings = 0;
 };
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 double MassOfTwoAt(double density)
 {
@@ -255,6 +263,82 @@ TEST(Session, ListenersMayComeAndGoWhileBeingTold)
     EXPECT_EQ(other.steps, 5);
     EXPECT_EQ(last.steps, 1);
     EXPECT_EQ(late.steps, 3);  // from the step it joined in
+}
+
+// The push of the learner: under its steady torque the orientation's
+// length overflows at step 431. That step is not taken, the run halts, and the
+// message says why; every number stays finite.
+TEST(Session, AStepBeyondTheRangeOfNumbersIsNotTakenAndTheRunHalts)
+{
+    ScriptedSession s(ReadFile(RBD_SOURCE_DIR "/data.txt"));
+    s.Run("press 462 288\nrelease 462 238\nstartstop\ntick 900\n");
+    EXPECT_EQ(s.Value("steps"), 430);
+    EXPECT_EQ(s.Value("running"), 0);
+    EXPECT_EQ(FirstNonFinite(MotionOf(s.session.Simulation().body)), nullptr);
+    EXPECT_EQ(MotionOf(s.session.Simulation().body), s.session.KeptHistory().At(430));
+    EXPECT_EQ(s.err.str().rfind("line 4: error: step 431 was not taken: the orientation's length would leave the "
+                                "range of numbers (it is 5.81e+153 now). The step never normalises the orientation",
+                                0),
+              0u)
+        << s.err.str();
+    EXPECT_NE(s.err.str().find("each step turns the body by 8.96 rad."), std::string::npos) << s.err.str();
+    const Motion halted = MotionOf(s.session.Simulation().body);
+    s.Run("tick\nstep\n");  // halted: the tick does nothing; the step is refused again
+    EXPECT_EQ(MotionOf(s.session.Simulation().body), halted);
+    EXPECT_NE(s.err.str().find("line 2: error: step 431 was not taken"), std::string::npos) << s.err.str();
+}
+
+// Coast stops the pushes; seek goes back to a kept step exactly, and stepping
+// on from there with nothing changed gives the very same bits again.
+TEST(Session, CoastAndSeek)
+{
+    ScriptedSession s(ReadFile(RBD_SOURCE_DIR "/data.txt"));
+    s.Run("press 462 288\nrelease 470 268\nstartstop\ntick 20\n");
+    const Motion at20 = MotionOf(s.session.Simulation().body);
+    const Trail trailAt20 = s.session.CentreOfMassTrail();
+    s.Run("coast\n");
+    const RigidBody& body = s.session.Simulation().body;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(body.force.x), 0u);  // positive zeros
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(body.torque.z), 0u);
+    EXPECT_EQ(body.linearMomentum, at20.linearMomentum);
+    EXPECT_EQ(s.Value("running"), 1);
+    s.Run("tick 5\n");
+    EXPECT_EQ(body.angularMomentum, at20.angularMomentum);  // no torque: L is kept
+
+    s.Run("seek 99\n");
+    EXPECT_EQ(s.err.str(), "line 1: error: step 99 is not kept: steps 0 to 25 are\n");
+    EXPECT_EQ(s.Value("steps"), 25);
+    s.Run("seek 20\n");
+    EXPECT_EQ(MotionOf(body), at20);  // the push is back: the coast came after step 20
+    EXPECT_EQ(s.Value("running"), 0);
+    EXPECT_EQ(s.session.CentreOfMassTrail().points, trailAt20.points);
+    s.Run("seek 12\nstep\nstep\nstep\nstep\nstep\nstep\nstep\nstep\n");
+    EXPECT_EQ(MotionOf(body), at20);
+    EXPECT_EQ(s.session.KeptHistory().Newest(), 20);  // the coasted run is gone
+}
+
+// A step keeps at most kMostStepsBack behind it; dropping the future keeps the
+// present; a setup starts again at step 0.
+TEST(History, KeepsAWindowBehindThePresent)
+{
+    History history;
+    Motion motion;
+    history.Restart(motion);
+    for (long long step = 1; step <= History::kMostStepsBack + 5; ++step) {
+        motion.position.x = static_cast<double>(step);
+        history.Append(step, motion);
+    }
+    EXPECT_EQ(history.Oldest(), 5);
+    EXPECT_EQ(history.Newest(), History::kMostStepsBack + 5);
+    EXPECT_FALSE(history.Keeps(4));
+    EXPECT_EQ(history.At(70000).position.x, 70000);
+    history.DropAfter(70000);
+    EXPECT_EQ(history.Newest(), 70000);
+    history.Append(70001, motion);
+    EXPECT_EQ(history.Oldest(), 5);
+    history.Restart(Motion{});
+    EXPECT_EQ(history.Oldest(), 0);
+    EXPECT_EQ(history.Newest(), 0);
 }
 
 // The energies against the textbook sums, over random states.
