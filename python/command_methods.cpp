@@ -66,19 +66,11 @@ void AddCommandMethods(py::class_<NotebookSession>& session)
                 },
                 py::arg("name"), py::arg("on"), doc.c_str());
             break;
-        default:
-            // A form of arguments not known here yet: they are read as the
-            // words of the command's script line.
+        case Arguments::Step:
             session.def(
-                word.c_str(),
-                [word](NotebookSession& s, const py::args& arguments) {
-                    std::string line = word;
-                    for (const py::handle argument : arguments) line += " " + py::str(argument).cast<std::string>();
-                    if (line.find('\n') != std::string::npos)
-                        throw UnwritableCommand("'" + word + "' takes its arguments on one line");
-                    s.ApplyScript(line);
-                },
-                doc.c_str());
+                word.c_str(), [kind](NotebookSession& s, long long k) { s.Apply({.kind = kind, .count = k}); },
+                py::arg("k"), doc.c_str());
+            break;
         }
     }
 }

@@ -12,6 +12,7 @@
 
 #include "python/command_methods.h"
 #include "python/notebook_session.h"
+#include "session/refusal.h"
 #include "session/script.h"
 #include "session/script_line.h"
 #include "sim/setup_error.h"
@@ -39,14 +40,20 @@ PYBIND11_MODULE(rigidbody, module)
         "The rigid body of rigid-body, driven from Python: the same session, commands and numbers, bit for bit.";
     module.attr("__version__") = RBD_VERSION;
 
-    py::register_exception<SetupError>(module, "Refused", PyExc_RuntimeError).doc() =
-        "A setup was refused (a data file or density text that cannot be used); the message is the one the "
-        "window shows, and the session is as it was.";
-    // A command that is not one is a wrong value, as a script line's would be.
+    static py::exception<SetupError> refused(module, "Refused", PyExc_RuntimeError);
+    refused.doc() =
+        "The session refused a command, with the message the window shows: a setup from a data file or density "
+        "text that cannot be used, a step whose result would not be finite, a seek to a step not kept. A refused "
+        "setup or seek changes nothing; a refused step is not taken and the run halts.";
     py::register_exception_translator([](std::exception_ptr thrown) {
         try {
             if (thrown) std::rethrow_exception(thrown);
+        } catch (const SetupError& refusal) {
+            PyErr_SetString(refused.ptr(), refusal.what());
+        } catch (const CommandRefused& refusal) {
+            PyErr_SetString(refused.ptr(), refusal.what());
         } catch (const ScriptUsageError& error) {
+            // A command that is not one is a wrong value, as a script line's would be.
             PyErr_SetString(PyExc_ValueError, error.what());
         } catch (const UnwritableCommand& error) {
             PyErr_SetString(PyExc_ValueError, error.what());
@@ -77,7 +84,8 @@ PYBIND11_MODULE(rigidbody, module)
     session.def("run", &NotebookSession::Run, py::arg("n"),
                 "Steps the body n times (tick while it runs, step while it is halted) and returns each step's row "
                 "of --csv as NumPy arrays by column name: step, time, x, y, vx, vy, omega, angle, kineticLinear, "
-                "kineticRotational, kineticTotal, forceX, forceY, torque, quaternionNorm.");
+                "kineticRotational, kineticTotal, forceX, forceY, torque, quaternionNorm. A step that is refused "
+                "raises Refused, whose 'columns' hold the rows of the steps taken before it.");
     session.def("state", &NotebookSession::State,
                 "The state line of a script's 'state' as a dict: every number the very double the line writes.");
 }

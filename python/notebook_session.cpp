@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "python/run_columns.h"
-#include "session/command_table.h"
+#include "session/refusal.h"
 #include "session/script.h"
 #include "session/script_line.h"
 
@@ -71,14 +71,22 @@ py::dict NotebookSession::Run(long long steps)
     ColumnRecorder recorder(session_, static_cast<py::ssize_t>(steps));
     // Often enough that an interrupt stops a long run within a moment.
     constexpr long long kStepsBetweenInterrupts = 1 << 16;
-    for (long long done = 0; done < steps;) {
-        const long long now = std::min(kStepsBetweenInterrupts, steps - done);
-        if (session_.Running())
-            session_.Apply({.kind = CommandKind::Tick, .count = now});
-        else
-            for (long long i = 0; i < now; ++i) session_.Apply({.kind = CommandKind::Step});
-        done += now;
-        if (PyErr_CheckSignals() != 0) throw py::error_already_set();
+    try {
+        for (long long done = 0; done < steps;) {
+            const long long now = std::min(kStepsBetweenInterrupts, steps - done);
+            if (session_.Running())
+                session_.Apply({.kind = CommandKind::Tick, .count = now});
+            else
+                for (long long i = 0; i < now; ++i) session_.Apply({.kind = CommandKind::Step});
+            done += now;
+            if (PyErr_CheckSignals() != 0) throw py::error_already_set();
+        }
+    } catch (const CommandRefused& refusal) {
+        // The steps taken are kept, as a script's replay keeps them.
+        py::object error = py::module_::import("rigidbody").attr("Refused")(refusal.what());
+        error.attr("columns") = recorder.Columns();
+        PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.ptr())), error.ptr());
+        throw py::error_already_set();
     }
     return recorder.Columns();
 }

@@ -35,7 +35,8 @@ public:
 
     // Steps the body `steps` times, with `tick` while it runs and `step`
     // while it is halted, which step it alike: the rows --csv writes for those
-    // steps, as NumPy columns.
+    // steps, as NumPy columns. A refused step raises rigidbody.Refused with
+    // the rows of the steps before it as its `columns`.
     pybind11::dict Run(long long steps);
 
     // The state line as a dict of its keys, each number the very double the

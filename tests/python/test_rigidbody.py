@@ -80,27 +80,29 @@ def test_apply_takes_script_lines_and_answers_their_states():
 
 
 @pytest.mark.skipif(not PROGRAM.endswith("rigid-body"), reason="only the window's program writes --csv")
-def test_run_gives_the_rows_of_csv(tmp_path):
-    # Running, run is `tick`; halted, it is `step`: the rows follow on.
-    script = "press 462 288\nrelease 520 240\nstartstop\ntick 700\npause\nstep\nstep\nstep\n"
-    assert program(script, "--data", str(DATA), "--csv", str(tmp_path / "run.csv")).returncode == 0
+def test_run_gives_the_rows_of_csv_up_to_a_refused_step(tmp_path):
+    # Running, run is `tick`; halted, `step`: the rows follow on. This push
+    # spins the body until a step would leave the range of numbers.
+    script = "press 462 288\nrelease 520 240\nstartstop\ntick 300\npause\nstep\nstep\npause\ntick 400\n"
+    said = program(script, "--data", str(DATA), "--csv", str(tmp_path / "run.csv")).stderr
     rows = (tmp_path / "run.csv").read_text().splitlines()
     session = rigidbody.Session(DATA)
     session.press(462, 288)
     session.release(520, 240)
     session.startstop()
-    first = session.run(700)
+    runs = [session.run(300)]
     session.pause()
-    then = session.run(3)
-    assert list(first) == rows[0].split(",")
-    for name, column in zip(first, zip(*(row.split(",") for row in rows[1:]))):
-        # A row writes null for what is not finite, as this push's spin becomes.
-        expected = np.array([float("nan") if v == "null" else float(v) for v in column])
-        got = np.concatenate([first[name], then[name]]).astype(np.float64)
-        finite = np.isfinite(got)
-        assert np.array_equal(finite, np.isfinite(expected)), name
-        assert bits(got[finite].tolist()) == bits(expected[finite].tolist()), name
-    assert first["step"].dtype == np.int64 and session.run(0)["time"].shape == (0,)
+    runs.append(session.run(2))
+    session.pause()
+    with pytest.raises(rigidbody.Refused) as refusal:
+        session.run(400)
+    assert said == f"line 9: error: {refusal.value}\n" and not session.state()["running"]
+    runs.append(refusal.value.columns)
+    assert list(runs[0]) == rows[0].split(",")
+    for name, column in zip(runs[0], zip(*(row.split(",") for row in rows[1:]))):
+        got = np.concatenate([run[name] for run in runs])
+        assert bits(got.tolist()) == bits([float(v) for v in column]), name
+    assert runs[0]["step"].dtype == np.int64 and session.run(0)["time"].shape == (0,)
 
 
 def test_refusals_say_what_the_program_says_and_change_nothing(tmp_path):
