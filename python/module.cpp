@@ -45,7 +45,8 @@ PYBIND11_MODULE(rigidbody, module)
         "The session refused a command, with the message the window shows: a setup from a data file or density "
         "text that cannot be used, a step whose result would not be finite, a seek to a step not kept. A refused "
         "setup or seek changes nothing; a refused step is not taken and the run halts.";
-    py::register_exception_translator([](std::exception_ptr thrown) {
+    // pybind11 takes a translator that takes the exception by value.
+    py::register_exception_translator([](std::exception_ptr thrown) {  // NOLINT(performance-unnecessary-value-param)
         try {
             if (thrown) std::rethrow_exception(thrown);
         } catch (const SetupError& refusal) {
