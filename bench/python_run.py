@@ -3,10 +3,10 @@
 
     bench/python_run.py [MODULE_FOLDER] [STEPS]
 
-MODULE_FOLDER holds the built module (default: that of the release build, bench/run.sh builds it); STEPS
-defaults to 100000. Both sides push the shipped L alike, start it and let it coast; `tick(n)` is one command whose n steps
-run in C++ with nothing kept, `run(n)` also keeps every step's CSV row in NumPy arrays. CPU times, the
-median and the least of seven repetitions, each on a fresh session."""
+MODULE_FOLDER holds the built module (default: the release build's, which bench/run.sh makes);
+STEPS defaults to 100000. Both sides push the shipped L alike, start it and let it coast. `tick(n)`
+is one command whose n steps run in C++ with nothing kept; `run(n)` also keeps every step's CSV row
+in NumPy arrays. CPU times, the median and the least of seven repetitions, each on a fresh session."""
 
 import pathlib
 import statistics
@@ -14,7 +14,8 @@ import sys
 import time
 
 root = pathlib.Path(__file__).resolve().parents[1]
-sys.path.insert(0, sys.argv[1] if len(sys.argv) > 1 else str(root / "build/release/python/prefix/lib/python3/dist-packages"))
+release = root / "build" / "release" / "python" / "prefix" / "lib" / "python3" / "dist-packages"
+sys.path.insert(0, sys.argv[1] if len(sys.argv) > 1 else str(release))
 steps = int(sys.argv[2]) if len(sys.argv) > 2 else 100000
 
 import rigidbody  # noqa: E402  (from the folder above)

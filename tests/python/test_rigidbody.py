@@ -76,7 +76,8 @@ def test_the_methods_replay_each_example_as_the_golden_output(example):
 def test_apply_takes_script_lines_and_answers_their_states():
     script = (SOURCE / "examples" / "spin.txt").read_text().replace("frame spin.png", "")
     states = rigidbody.Session(DATA).apply(script)
-    assert [bits(s) for s in states] == [golden_line(l) for l in (SOURCE / "tests/golden/spin.out").read_text().splitlines()]
+    golden = (SOURCE / "tests" / "golden" / "spin.out").read_text().splitlines()
+    assert [bits(state) for state in states] == [golden_line(line) for line in golden]
 
 
 @pytest.mark.skipif(not PROGRAM.endswith("rigid-body"), reason="only the window's program writes --csv")
