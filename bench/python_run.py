@@ -5,7 +5,7 @@
 
 MODULE_FOLDER holds the built module (default: the release build's, which bench/run.sh makes);
 STEPS defaults to 100000. Both sides push the shipped L alike, start it and let it coast. `tick(n)`
-is one command whose n steps run in C++ with nothing kept; `run(n)` also keeps every step's CSV row
+is one command whose n steps run in C++ with no rows kept; `run(n)` also keeps every step's CSV row
 in NumPy arrays. CPU times, the median and the least of seven repetitions, each on a fresh session."""
 
 import pathlib

@@ -20,7 +20,8 @@ void ColumnRecorder::Stepped()
     if (rows_ == capacity_) return;
     const SimulationContext& simulation = session_.Simulation();
     stepsData_[rows_] = simulation.steps;
-    const std::array<double, kCsvNumbers> numbers = CsvNumbers(simulation);
+    const std::array<double, kCsvNumbers> numbers =
+        CsvNumbers(simulation.steps, simulation.body.totalMass, MotionOf(simulation.body));
     for (std::size_t column = 0; column < kCsvNumbers; ++column) numbersData_[column][rows_] = numbers[column];
     ++rows_;
 }

@@ -9,30 +9,34 @@ std::string CsvHeader()
            "quaternionNorm";
 }
 
-std::array<double, kCsvNumbers> CsvNumbers(const SimulationContext& simulation)
+std::array<double, kCsvNumbers> CsvNumbers(long long steps, double totalMass, const Motion& motion)
 {
-    const RigidBody& body = simulation.body;
-    const KineticEnergy energy = KineticEnergyOf(body);
-    return {SimulatedTime(simulation.steps),
-            body.position.x,
-            body.position.y,
-            body.linearVelocity.x,
-            body.linearVelocity.y,
-            body.angularVelocity.z,
-            AngleAboutZ(body.orientation),
+    const KineticEnergy energy = KineticEnergyOf(totalMass, motion);
+    return {SimulatedTime(steps),
+            motion.position.x,
+            motion.position.y,
+            motion.linearVelocity.x,
+            motion.linearVelocity.y,
+            motion.angularVelocity.z,
+            AngleAboutZ(motion.orientation),
             energy.linear,
             energy.rotational,
             energy.total,
-            body.force.x,
-            body.force.y,
-            body.torque.z,
-            Length(body.orientation)};
+            motion.force.x,
+            motion.force.y,
+            motion.torque.z,
+            Length(motion.orientation)};
 }
 
 std::string CsvRow(const SimulationContext& simulation)
 {
-    std::string row = std::to_string(simulation.steps);
-    for (double value : CsvNumbers(simulation)) {
+    return CsvRow(simulation.steps, simulation.body.totalMass, MotionOf(simulation.body));
+}
+
+std::string CsvRow(long long steps, double totalMass, const Motion& motion)
+{
+    std::string row = std::to_string(steps);
+    for (double value : CsvNumbers(steps, totalMass, motion)) {
         row += ',';
         AppendJsonNumber(row, value);
     }

@@ -4,11 +4,13 @@
 
 #include "session/session.h"
 
-KineticEnergy KineticEnergyOf(const RigidBody& body)
+KineticEnergy KineticEnergyOf(const RigidBody& body) { return KineticEnergyOf(body.totalMass, MotionOf(body)); }
+
+KineticEnergy KineticEnergyOf(double totalMass, const Motion& motion)
 {
     KineticEnergy energy;
-    energy.linear = 0.5 * body.totalMass * Dot(body.linearVelocity, body.linearVelocity);
-    energy.rotational = 0.5 * Dot(body.angularVelocity, body.angularMomentum);
+    energy.linear = 0.5 * totalMass * Dot(motion.linearVelocity, motion.linearVelocity);
+    energy.rotational = 0.5 * Dot(motion.angularVelocity, motion.angularMomentum);
     energy.total = energy.linear + energy.rotational;
     return energy;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/motion.h"
 #include "sim/rigid_body.h"
 
 // Quantities a person reads off the state. The state line, the CSV rows, the
@@ -15,6 +16,8 @@ struct KineticEnergy {
 // sum. The specified step reflects the force at the edges, so the total is
 // not conserved: it grows at each bounce of a pushed body.
 KineticEnergy KineticEnergyOf(const RigidBody& body);
+// The same for a kept motion of a body of `totalMass`, to the bit.
+KineticEnergy KineticEnergyOf(double totalMass, const Motion& motion);
 
 // Simulated time of `steps` steps of 0.2: one product, never a running sum.
 double SimulatedTime(long long steps);

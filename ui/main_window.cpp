@@ -23,6 +23,7 @@
 #include "ui/live_session.h"
 #include "ui/png_file.h"
 #include "ui/plots_panel.h"
+#include "ui/timeline_bar.h"
 
 namespace {
 
@@ -36,12 +37,14 @@ MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
       form_(new TForm1(
           live, [this](const std::string& message) { TForm1::ShowMessageBox(this, message); }, this)),
       actions_(std::make_unique<DesktopActions>(*form_, choose)), choose_(std::move(choose)),
-      runState_(new QLabel(this)), time_(new QLabel(this)), speed_(new QLabel(this)), dataFile_(new QLabel(this))
+      timeline_(new TimelineBar(*form_, this)), runState_(new QLabel(this)), time_(new QLabel(this)),
+      speed_(new QLabel(this)), dataFile_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Rigid Body Dynamics"));
     setCentralWidget(form_);
     actions_->opened = [this](const QString& path) { AddRecentFile(path); };
     BuildPanels();
+    addToolBar(Qt::BottomToolBarArea, timeline_);
     BuildMenus();
     for (QLabel* label : {runState_, time_, speed_}) statusBar()->addWidget(label);
     statusBar()->addPermanentWidget(dataFile_);
@@ -111,6 +114,7 @@ void MainWindow::BuildMenus()
     simulation->addAction(a.startStop);
     simulation->addAction(a.pause);
     simulation->addAction(a.step);
+    simulation->addAction(timeline_->stepBack);
     QMenu* speed = simulation->addMenu(QStringLiteral("Spee&d"));
     for (QAction* choice : a.speeds) speed->addAction(choice);
     speed->addSeparator();
@@ -119,6 +123,7 @@ void MainWindow::BuildMenus()
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     for (QDockWidget* dock : {inspectorDock_, plotsDock_}) view->addAction(dock->toggleViewAction());
+    view->addAction(timeline_->toggleViewAction());
     inspectorDock_->toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_I);
     plotsDock_->toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_G);
     view->addSeparator();
@@ -161,6 +166,9 @@ QString MainWindow::KeysHelp() const
     row(QStringLiteral("Start/Stop button"), QStringLiteral("run; stopping returns the body to rest"));
     row(keysOf(a.pause), QStringLiteral("pause or resume a run, keeping the body as it is"));
     row(keysOf(a.step), QStringLiteral("one time step of 0.2 while halted or paused"));
+    row(keysOf(timeline_->stepBack),
+        QStringLiteral("one kept step back: the body as it was then, halted; from there Ctrl+Right computes "
+                       "the same steps again"));
     row(keysOf(a.slower) + QStringLiteral(", ") + keysOf(a.faster),
         QStringLiteral("slower, faster: the timer's pace from 1/8 to 4; each step stays 0.2"));
     row(keysOf(a.open), QStringLiteral("open a data file (or drop one on the window)"));
@@ -169,6 +177,10 @@ QString MainWindow::KeysHelp() const
     row(keysOf(inspectorDock_->toggleViewAction()), QStringLiteral("the inspector: every quantity of the body"));
     row(keysOf(plotsDock_->toggleViewAction()),
         QStringLiteral("the plots: energies, momenta and the orientation's length over time"));
+    row(keysOf(timeline_->toggleViewAction()),
+        QStringLiteral("the timeline: drag it, or use its arrow keys, to go back and forth through the kept "
+                       "steps; pressing it pauses a run; a step, a push or coast drops the steps after the "
+                       "present"));
     row(QStringLiteral("Press on a disc, release elsewhere"),
         QStringLiteral("push: the drag in pixels, y up, is added to the force, its moment about the centre "
                        "of mass to the torque; both act at every step until the body is rebuilt"));
@@ -260,25 +272,27 @@ void MainWindow::ShowStatus()
     runState_->setText(session.Running() ? QStringLiteral("Running")
                        : steps == 0      ? QStringLiteral("At rest")
                                          : QStringLiteral("Paused"));
-    time_->setText(QStringLiteral("t = %1 (%2 steps)").arg(SimulatedTime(steps), 0, 'f', 1).arg(steps));
+    const long long newest = session.KeptHistory().Newest();
+    time_->setText(QStringLiteral("t = %1 (%2)")
+                       .arg(SimulatedTime(steps), 0, 'f', 1)
+                       .arg(steps < newest ? QStringLiteral("step %1 of %2 kept").arg(steps).arg(newest)
+                                           : QStringLiteral("%1 steps").arg(steps)));
     speed_->setText(QStringLiteral("speed %1×").arg(QString::fromStdString(SpeedName(session.Speed()))));
     const QString path = QString::fromStdString(session.DataFile().string());
     dataFile_->setText(QFileInfo(path).fileName());
     dataFile_->setToolTip(path);
 }
 
-void MainWindow::Stepped() { rowsSinceSetup_.push_back(CsvRow(form_->CurrentSession().Simulation())); }
-
-void MainWindow::SetupDone()
-{
-    rowsSinceSetup_.clear();
-    ShowStatus();
-}
-
 void MainWindow::ExportData(const QString& path)
 {
+    // Made from the history when asked for: a window left running keeps no
+    // rows of its own, only the history's bounded motions.
+    const Session& session = form_->CurrentSession();
+    const History& history = session.KeptHistory();
+    const double totalMass = session.Simulation().body.totalMass;
     std::string text = CsvHeader() + '\n';
-    for (const std::string& row : rowsSinceSetup_) text += row + '\n';
+    for (long long step = history.Oldest(); step <= session.Simulation().steps; ++step)
+        text += CsvRow(step, totalMass, history.At(step)) + '\n';
     // Written aside, every write checked, then moved over the file: a failed
     // export leaves an older file whole.
     try {

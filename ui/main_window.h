@@ -17,6 +17,7 @@ class QDockWidget;
 class QLabel;
 class QMenu;
 class TForm1;
+class TimelineBar;
 struct LiveSession;
 
 // The program's window: the form (drawing area and controls) in the middle,
@@ -35,10 +36,12 @@ public:
     QDockWidget* PlotsDock() const { return plotsDock_; }
     InspectorPanel& Inspector() const { return *inspector_; }
     PlotsPanel& Plots() const { return *plots_; }
+    TimelineBar& Timeline() const { return *timeline_; }
     // The View menu's overlay entries, one per overlay, in kOverlayTable's order.
     const std::vector<QAction*>& OverlayActions() const { return overlayActions_; }
-    // Writes the data of every step since the last setup as CSV to `path`;
-    // one that cannot be written is reported and left as it was.
+    // Writes the kept run as CSV to `path`: a row for each kept step from the
+    // oldest (step 0, right after the setup, while it is kept) to the present.
+    // A file that cannot be written is reported and left as it was.
     void ExportData(const QString& path);
 
     // Geometry, speed and recent files as the last run left them. Called once
@@ -59,10 +62,8 @@ private:
     void AddRecentFile(const QString& path);
     void FillRecentMenu();
     void ShowStatus();
-    void Stepped() override;
     void Redrawn() override { ShowStatus(); }
     void TimingChanged() override { ShowStatus(); }
-    void SetupDone() override;
 
     TForm1* form_;
     std::unique_ptr<DesktopActions> actions_;
@@ -71,9 +72,8 @@ private:
     PlotsPanel* plots_;
     QDockWidget* inspectorDock_;
     QDockWidget* plotsDock_;
+    TimelineBar* timeline_;
     std::vector<QAction*> overlayActions_;
-    // The CSV rows of every step since the last setup, for File, Export data.
-    std::vector<std::string> rowsSinceSetup_;
     QMenu* recentMenu_ = nullptr;
     QStringList recentFiles_;
     QLabel* runState_;

@@ -67,6 +67,7 @@ TEST(Csv, RowsAreTheStateLineToTheBit)
     // Pushes on particles at random, each followed by a run of steps: the body
     // spins, bounces and drifts in its orientation's length.
     std::mt19937 random(20240611);
+    std::vector<std::string> rows;
     for (int push = 0; push < 12; ++push) {
         const SimulationContext& simulation = session.Simulation();
         const std::size_t grabbed = random() % simulation.body.particles.size();
@@ -82,6 +83,7 @@ TEST(Csv, RowsAreTheStateLineToTheBit)
         for (int tick = 0; tick < 25; ++tick) {
             session.Apply({.kind = CommandKind::Tick});
             const std::string row = CsvRow(session.Simulation());
+            rows.push_back(row);
             const std::string state = session.StateJson();
             const std::vector<double> values = RowNumbers(row);
             ASSERT_EQ(values.size(), columns) << row;
@@ -108,6 +110,12 @@ TEST(Csv, RowsAreTheStateLineToTheBit)
                 ASSERT_EQ(Bits(values[i]), Bits(expected[i])) << "column " << i << " of " << row << "\n" << state;
         }
     }
+    // The history gives each step's row again, from its kept motion alone.
+    const History& history = session.KeptHistory();
+    ASSERT_EQ(history.Newest(), std::ssize(rows));
+    for (long long step = 1; step <= history.Newest(); ++step)
+        ASSERT_EQ(CsvRow(step, session.Simulation().body.totalMass, history.At(step)),
+                  rows[static_cast<std::size_t>(step - 1)]);
     // The run did what it was meant to: it turned, and the length drifted.
     EXPECT_NE(session.Simulation().body.angularVelocity.z, 0.0);
     EXPECT_NE(Length(session.Simulation().body.orientation), 1.0);

@@ -15,10 +15,12 @@
 #include "session/csv.h"
 #include "tests/test_files.h"
 #include "ui/Unit1.h"
+#include "ui/csv_recorder.h"
 #include "ui/image_view.h"
 #include "ui/inspector_panel.h"
 #include "ui/live_session.h"
 #include "ui/plots_panel.h"
+#include "ui/timeline_bar.h"
 
 namespace {
 
@@ -75,11 +77,12 @@ TEST_F(Desk, MenusHoldEveryCommandWithItsKeyAndTheHelpListsThem)
     EXPECT_EQ(MenuTitles(w.menuBar()), QStringList({"File", "Simulation", "View", "Help"}));
     const DesktopActions& a = w.Actions();
     const QString help = w.KeysHelp();
-    for (QAction* action : {a.open, a.reload, a.savePicture, a.pause, a.step, a.slower, a.faster,
-                            w.InspectorDock()->toggleViewAction(), w.PlotsDock()->toggleViewAction()}) {
+    for (QAction* action :
+         {a.open, a.reload, a.savePicture, a.pause, a.step, w.Timeline().stepBack, a.slower, a.faster,
+          w.InspectorDock()->toggleViewAction(), w.PlotsDock()->toggleViewAction(), w.Timeline().toggleViewAction()}) {
         ASSERT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
         EXPECT_FALSE(action->associatedObjects().isEmpty());
-        if (action->parent() == &Form()) {
+        if (action->parent() == &Form() || action->parent() == &w.Timeline()) {
             EXPECT_NE(help.indexOf(action->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped()), -1)
                 << action->text().toStdString();
         }
@@ -172,30 +175,72 @@ TEST_F(Desk, PanelsOpenFillAndFollowTheRun)
     EXPECT_EQ(w.Inspector().Shown("t (steps)"), "0 (0)");
 }
 
-TEST_F(Desk, ExportWritesTheRowsSinceTheLastSetupAndSettingsComeBack)
+// The timeline opens and closes around the drawing area, which keeps its
+// size; the status bar says when the present lies in the past of the kept run.
+TEST_F(Desk, TheTimelineKeepsTheDrawingAreaAndTheStatusSaysWhatIsKept)
+{
+    MainWindow& w = Open();
+    TForm1& form = Form();
+    struct : SessionListener {
+        void Applying(const Command& command) override { resized |= command.kind == CommandKind::Size; }
+        bool resized = false;
+    } sizes;
+    const Session::Listening listening = form.CurrentSession().Listen(sizes);
+    ASSERT_TRUE(w.Timeline().isVisible());
+    for (bool shown : {false, true, false, true}) {
+        Keys(Qt::CTRL | Qt::Key_T);
+        QTest::qWait(20);
+        EXPECT_EQ(w.Timeline().isVisible(), shown);
+        EXPECT_EQ(form.size(), QSize(879, 552));
+    }
+    EXPECT_FALSE(sizes.resized);
+
+    form.Button3Click();
+    for (int i = 0; i < 10; ++i) form.Timer1Timer();
+    for (int i = 0; i < 3; ++i) Keys(Qt::CTRL | Qt::Key_Left);
+    EXPECT_TRUE(Status().startsWith("Paused|t = 1.4 (step 7 of 10 kept)|")) << Status().toStdString();
+    Keys(Qt::CTRL | Qt::Key_Right);  // computes step 8 again, and the rest of the kept run is gone
+    EXPECT_TRUE(Status().startsWith("Paused|t = 1.6 (8 steps)|")) << Status().toStdString();
+}
+
+// Export writes the kept run from the setup's step 0 to the present: the rows
+// --csv wrote as the steps were taken, after a row for the body as set up.
+TEST_F(Desk, ExportWritesTheKeptRunAsCsvWroteItAndSettingsComeBack)
 {
     MainWindow& w = Open();
     TForm1& form = Form();
     form.Button3Click();
     for (int i = 0; i < 4; ++i) form.Timer1Timer();
-    std::vector<std::string> rows;
-    form.Edit1->setText("2");  // a setup: the rows start again
+    form.Edit1->setText("2");  // a setup: the history starts again
+    const std::filesystem::path live = file.folder() / "live.csv";
+    std::vector<std::string> errors;
+    // As --csv writes them; it stops before the session it listens to goes.
+    auto csv = std::make_unique<CsvRecorder>(form.CurrentSession(),
+                                             [&errors](const std::string& message) { errors.push_back(message); });
+    csv->Start(QString::fromStdString(live.string()));
+    form.Image1MouseDown(440, 292);
+    form.Image1MouseUp(470, 262);
     form.Button3Click();
-    for (int i = 0; i < 3; ++i) {
-        form.Timer1Timer();
-        rows.push_back(CsvRow(form.Simulation()));
-    }
+    for (int i = 0; i < 9; ++i) form.Timer1Timer();
+    form.Do({.kind = CommandKind::Seek, .count = 6});
+
     const std::filesystem::path exported = file.folder() / "run.csv";
     w.ExportData(QString::fromStdString(exported.string()));
-    std::ifstream in(exported);
-    std::string line;
-    std::getline(in, line);
-    EXPECT_EQ(line, CsvHeader());
-    for (const std::string& row : rows) {
-        std::getline(in, line);
-        EXPECT_EQ(line, row);
-    }
-    EXPECT_FALSE(std::getline(in, line));
+    const auto lines = [](const std::filesystem::path& path) {
+        std::ifstream in(path);
+        std::vector<std::string> read;
+        for (std::string line; std::getline(in, line);) read.push_back(line);
+        return read;
+    };
+    const std::vector<std::string> written = lines(live);
+    const std::vector<std::string> rows = lines(exported);
+    ASSERT_EQ(written.size(), 10U);
+    ASSERT_EQ(rows.size(), 8U);
+    EXPECT_EQ(rows[0], CsvHeader());
+    EXPECT_TRUE(rows[1].starts_with("0,0,")) << rows[1];
+    EXPECT_TRUE(std::equal(rows.begin() + 2, rows.end(), written.begin() + 1));
+    EXPECT_TRUE(errors.empty());
+    csv.reset();
 
     form.Do({.kind = CommandKind::Speed, .speed = 0.5});
     w.OverlayActions()[1]->trigger();
