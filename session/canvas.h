@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 // 24-bit colours laid out as 0x00BBGGRR.
@@ -32,8 +33,54 @@ struct EllipseBox {
     friend bool operator==(const EllipseBox&, const EllipseBox&) = default;
 };
 
+// Which blocks of 8 × 8 pixels a canvas painting discs backwards has covered
+// so far, in the form a run tests its discs' bounds against while it forms
+// them. The grid starts kMargin blocks before the picture's left and top
+// edges; blocks off the picture count as covered.
+struct CoveredBlocks {
+    static constexpr int kBlockBits = 3;
+    // The discs drawn most span at most this many blocks each way (up to
+    // 2·8 + 1 pixels).
+    static constexpr unsigned kReach = 3;
+    static constexpr int kMargin = 1;
+
+    // Per block: ReachBit(a, d) is set when every block from it to a blocks
+    // right and d down is covered. Rows `stride` apart; a look-up starts in
+    // the first `columns` of the first `rows`.
+    const std::uint16_t* reach = nullptr;
+    std::size_t stride = 0;
+    unsigned columns = 0;
+    unsigned rows = 0;
+
+    static constexpr std::uint16_t ReachBit(unsigned across, unsigned down)
+    {
+        return static_cast<std::uint16_t>(1U << (down * kReach + across));
+    }
+
+    // Whether one look-up shows every block under `area` covered; false also
+    // when one cannot tell. The area's edges lie within ±2^30, as a run's
+    // bounds do; >> rounds down.
+    bool Hide(Rect area) const
+    {
+        const int left = area.left >> kBlockBits, top = area.top >> kBlockBits;
+        const auto column = static_cast<unsigned>(left + kMargin), row = static_cast<unsigned>(top + kMargin);
+        const auto across = static_cast<unsigned>(((area.right - 1) >> kBlockBits) - left);
+        const auto down = static_cast<unsigned>(((area.bottom - 1) >> kBlockBits) - top);
+        return column < columns && row < rows && across < kReach && down < kReach &&
+               (reach[row * stride + column] & ReachBit(across, down)) != 0;
+    }
+};
+
+// A disc of a run that its CoveredBlocks did not show hidden, with a
+// rectangle holding every pixel of its box (nothing when that cannot be told
+// cheaply: ask Box then).
+struct DiscBounds {
+    std::size_t index = 0;
+    std::optional<Rect> bounds;
+};
+
 // The discs of one frame, by index, for Canvas::Discs. A canvas may ask for
-// them in any order and more than once, so both questions must be pure.
+// them in any order and more than once, so every question must be pure.
 class DiscRun {
 public:
     virtual ~DiscRun() = default;
@@ -41,9 +88,12 @@ public:
     virtual std::size_t Count() const = 0;
     // The box handed to Ellipse for disc i, or nothing when it is not drawn.
     virtual std::optional<EllipseBox> Box(std::size_t i) const = 0;
-    // A rectangle holding every pixel of disc i's box, found more cheaply than
-    // the box; nothing when that cannot be told cheaply (ask Box then).
-    virtual std::optional<Rect> Bounds(std::size_t i) const = 0;
+    // The discs first .. first + out.size() − 1 from the last down, each with
+    // bounds found far more cheaply than its box, leaving out those whose
+    // bounds `covered` shows hidden; returns how many it wrote to `out`.
+    // Asked for many at once, since a canvas may ask for nearly every disc of
+    // a run of millions.
+    virtual std::size_t Bounds(std::size_t first, const CoveredBlocks& covered, std::span<DiscBounds> out) const = 0;
 };
 
 // A retained picture in pixel coordinates (origin top-left, y down) that the

@@ -1,6 +1,7 @@
 #include "session/scene.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "math/extended.h"
@@ -34,7 +35,143 @@ void DrawTextBlock(Canvas& canvas, const RigidBody& body, TextCells& cells)
 
 }  // namespace
 
-std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position, const Matrix3& rotation, double scale,
+namespace {
+
+// The four corners of a particle's box in double precision: the sums of
+// ParticleBox, each rounded to a double as it is formed.
+struct DoubleCorners {
+    double left;
+    double right;
+    double lower;
+    double upper;
+};
+
+inline DoubleCorners CornersInDoubles(const Particle& particle, Vector3 position, const Matrix3& rotation, double scale,
+                                      int height)
+{
+    // The x and y of the rotated offset exactly as Multiply forms them.
+    const Vector3 c = particle.centerOfMass;
+    const double wx = rotation(0, 0) * c.x + rotation(0, 1) * c.y + rotation(0, 2) * c.z;
+    const double wy = rotation(1, 0) * c.x + rotation(1, 1) * c.y + rotation(1, 2) * c.z;
+    const double r = particle.radius;
+    const double left = (position.x + wx - r) * scale;
+    const double lower = height - (position.y + wy - r) * scale;
+    return {left, 2 * r * scale + left, lower, lower - 2 * r * scale};
+}
+
+// Every rounding in CornersInDoubles and in ParticleBox's extended sums is
+// within 2^-53 of a value no larger than the height plus the corners' and the
+// box's sizes, all below 2^32 when every corner lies within kFar: then each
+// double corner differs from ParticleBox's by less than kError. Also false
+// for NaN.
+constexpr double kFar = 0x1p29;
+constexpr double kError = 0x1p-10;
+
+inline bool Near(const DoubleCorners& c)
+{
+    return std::fabs(c.left) < kFar && std::fabs(c.right) < kFar && std::fabs(c.lower) < kFar &&
+           std::fabs(c.upper) < kFar;
+}
+
+// Two particles side by side, one in each lane: every operation of the
+// bounds is one instruction for both, and rounds in each lane exactly as the
+// same operation on one double does.
+using Pair = double __attribute__((vector_size(16)));
+using IntPair = int __attribute__((vector_size(8)));
+
+// What a frame's bounds share: the body's placement and the picture's height.
+struct Placement {
+    double x[3];  // the rotation's first row, and so on
+    double y[3];
+    double positionX;
+    double positionY;
+    double scale;
+    double height;
+};
+
+Placement PlacementOf(Vector3 position, const Matrix3& rotation, double scale, int height)
+{
+    return {{rotation(0, 0), rotation(0, 1), rotation(0, 2)},
+            {rotation(1, 0), rotation(1, 1), rotation(1, 2)},
+            position.x,
+            position.y,
+            scale,
+            static_cast<double>(height)};
+}
+
+// Corners within kFar are moved up by kShift, a whole number of pixels that
+// makes them positive, so that one truncation takes the floor of each.
+constexpr int kWholeShift = (1 << 30) + 16;
+constexpr auto kShift = static_cast<double>(kWholeShift);
+
+// The bounds of two particles, one in each lane.
+struct TwoBounds {
+    IntPair left;
+    IntPair top;
+    IntPair right;
+    IntPair bottom;
+    bool known[2];
+
+    std::optional<Rect> Of(int lane) const
+    {
+        if (!known[lane]) return std::nullopt;
+        return Rect{left[lane], top[lane], right[lane], bottom[lane]};
+    }
+};
+
+// Particles a and b may be the same one.
+inline TwoBounds BoundsOfTwo(const Particle& a, const Particle& b, const Placement& at)
+{
+    // The rotated offset's x and y exactly as Multiply forms them, then the
+    // sums of CornersInDoubles.
+    const Pair cx{a.centerOfMass.x, b.centerOfMass.x};
+    const Pair cy{a.centerOfMass.y, b.centerOfMass.y};
+    const Pair cz{a.centerOfMass.z, b.centerOfMass.z};
+    const Pair r{a.radius, b.radius};
+    const Pair wx = at.x[0] * cx + at.x[1] * cy + at.x[2] * cz;
+    const Pair wy = at.y[0] * cx + at.y[1] * cy + at.y[2] * cz;
+    const Pair left = (at.positionX + wx - r) * at.scale;
+    const Pair lower = at.height - (at.positionY + wy - r) * at.scale;
+    const Pair diameter = 2 * r * at.scale;
+    const Pair right = diameter + left;
+    const Pair upper = lower - diameter;
+    // A NaN in left or lower is one in right or upper as well; the far
+    // corner comes last in each choice, so that a NaN there is the one chosen.
+    Pair lowX = left < right ? left : right;
+    Pair highX = left > right ? left : right;
+    Pair lowY = lower < upper ? lower : upper;
+    Pair highY = lower > upper ? lower : upper;
+    // Also false for NaN.
+    const auto near = (lowX > -kFar) & (highX < kFar) & (lowY > -kFar) & (highY < kFar);
+    if (!(near[0] && near[1])) {
+        // Converting a lane beyond an int would be undefined: such a lane is
+        // given zeros and no bounds.
+        lowX = near ? lowX : Pair{};
+        highX = near ? highX : Pair{};
+        lowY = near ? lowY : Pair{};
+        highY = near ? highY : Pair{};
+    }
+    // The truncation of ParticleBox's corner lies between the floor and the
+    // ceiling of ours widened by kError. Shifted, a corner rounds by at most
+    // 2^-23 (below 2^31, a double's spacing is at most 2^-22), so widened by
+    // kError twice, its floor still lies on the right side.
+    return {__builtin_convertvector(lowX + (kShift - 2 * kError), IntPair) - kWholeShift,
+            __builtin_convertvector(lowY + (kShift - 2 * kError), IntPair) - kWholeShift,
+            __builtin_convertvector(highX + (kShift + 2 * kError), IntPair) - (kWholeShift - 1),
+            __builtin_convertvector(highY + (kShift + 2 * kError), IntPair) - (kWholeShift - 1),
+            {near[0] != 0, near[1] != 0}};
+}
+
+// The truncation of every value within kError of `corner`, when they all
+// share one; nothing when a whole pixel lies that near.
+inline std::optional<int> SureTruncation(double corner)
+{
+    const int low = static_cast<int>(corner - kError);
+    if (low != static_cast<int>(corner + kError)) return std::nullopt;
+    return low;
+}
+
+std::optional<EllipseBox> ExtendedBox(const Particle& particle, Vector3 position, const Matrix3& rotation, double scale,
                                       int height)
 {
     const Vector3 w = Multiply(rotation, particle.centerOfMass);
@@ -60,38 +197,28 @@ std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position
     return EllipseBox{*x1, *y1, *x2, *y2};
 }
 
+}  // namespace
+
+std::optional<EllipseBox> ParticleBox(const Particle& particle, Vector3 position, const Matrix3& rotation, double scale,
+                                      int height)
+{
+    // The extended sums cost some twenty times the double ones, and decide
+    // only where a corner lies within kError of a whole pixel. A double
+    // corner is finite only when every value it is formed from is, so the
+    // shortcut never passes what the extended path refuses.
+    const DoubleCorners c = CornersInDoubles(particle, position, rotation, scale, height);
+    if (Near(c)) {
+        const auto x1 = SureTruncation(c.left), y1 = SureTruncation(c.lower);
+        const auto x2 = SureTruncation(c.right), y2 = SureTruncation(c.upper);
+        if (x1 && y1 && x2 && y2) return EllipseBox{*x1, *y1, *x2, *y2};
+    }
+    return ExtendedBox(particle, position, rotation, scale, height);
+}
+
 std::optional<Rect> ParticleBounds(const Particle& particle, Vector3 position, const Matrix3& rotation, double scale,
                                    int height)
 {
-    // The x and y of the rotated offset exactly as Multiply forms them.
-    const Vector3 c = particle.centerOfMass;
-    const double wx = rotation(0, 0) * c.x + rotation(0, 1) * c.y + rotation(0, 2) * c.z;
-    const double wy = rotation(1, 0) * c.x + rotation(1, 1) * c.y + rotation(1, 2) * c.z;
-    const double r = particle.radius;
-    const double left = (position.x + wx - r) * scale;
-    const double right = 2 * r * scale + left;
-    const double lower = height - (position.y + wy - r) * scale;
-    const double upper = lower - 2 * r * scale;
-
-    // Also false for NaN.
-    constexpr double kFar = 0x1p30;
-    if (!(std::fabs(left) < kFar && std::fabs(right) < kFar && std::fabs(lower) < kFar && std::fabs(upper) < kFar))
-        return std::nullopt;
-    // Every rounding here and in ParticleBox is within 2^-53 of a value no
-    // larger than the height plus the corners' and the box's sizes, all below
-    // 2^32: each corner differs from ParticleBox's by less than 2^-10, and
-    // its truncation lies between the floor and the ceiling of ours widened by that.
-    constexpr double kError = 0x1p-10;
-    const auto floorToInt = [](double v) {
-        const int t = static_cast<int>(v);
-        return t > v ? t - 1 : t;
-    };
-    const auto ceilToInt = [](double v) {
-        const int t = static_cast<int>(v);
-        return t < v ? t + 1 : t;
-    };
-    return Rect{floorToInt(std::min(left, right) - kError), floorToInt(std::min(lower, upper) - kError),
-                ceilToInt(std::max(left, right) + kError), ceilToInt(std::max(lower, upper) + kError)};
+    return BoundsOfTwo(particle, particle, PlacementOf(position, rotation, scale, height)).Of(0);
 }
 
 namespace {
@@ -100,7 +227,8 @@ namespace {
 class ParticleDiscs final : public DiscRun {
 public:
     ParticleDiscs(const RigidBody& body, const SimulationSettings& settings, int height)
-        : body_(body), scale_(settings.scale), height_(height)
+        : body_(body), placement_(PlacementOf(body.position, body.rotation, settings.scale, height)),
+          scale_(settings.scale), height_(height)
     {
         const double wanted = settings.particleCount;
         if (!(wanted > 0))
@@ -116,17 +244,33 @@ public:
     {
         return ParticleBox(body_.particles[i], body_.position, body_.rotation, scale_, height_);
     }
-    std::optional<Rect> Bounds(std::size_t i) const override
+    std::size_t Bounds(std::size_t first, const CoveredBlocks& covered, std::span<DiscBounds> out) const override
     {
-        // A canvas asks backwards; the particles are too many for the cache.
-        if (i >= kAhead) __builtin_prefetch(&body_.particles[i - kAhead]);
-        return ParticleBounds(body_.particles[i], body_.position, body_.rotation, scale_, height_);
+        // Backwards, as a canvas paints, so that the particles are read in
+        // one falling stream the processor fetches ahead.
+        const Particle* particles = body_.particles.data() + first;
+        // Copies, which writing `out` cannot change.
+        const CoveredBlocks blocks = covered;
+        const Placement at = placement_;
+        std::size_t written = 0;
+        const auto keep = [&](std::size_t k, const TwoBounds& two, int lane) {
+            if (two.known[lane] && blocks.Hide({two.left[lane], two.top[lane], two.right[lane], two.bottom[lane]}))
+                return;
+            out[written++] = {first + k, two.Of(lane)};
+        };
+        std::size_t k = out.size();
+        for (; k >= 2; k -= 2) {
+            const TwoBounds two = BoundsOfTwo(particles[k - 1], particles[k - 2], at);
+            keep(k - 1, two, 0);
+            keep(k - 2, two, 1);
+        }
+        if (k == 1) keep(0, BoundsOfTwo(particles[0], particles[0], at), 0);
+        return written;
     }
 
 private:
-    static constexpr std::size_t kAhead = 16;
-
     const RigidBody& body_;
+    Placement placement_;
     double scale_;
     int height_;
     std::size_t count_;

@@ -93,60 +93,20 @@ void DiscStamp::StampUncovered(QImage& image, int left, int top, QRgb pen, QRgb 
     }
 }
 
-std::uint64_t Coverage::Cover(int y, int word, std::uint64_t pixels)
+std::optional<OrderedBox> VisibleBox(int x1, int y1, int x2, int y2, int width, int height)
 {
-    std::uint64_t& covered = bits_[static_cast<std::size_t>(y) * words_ + static_cast<std::size_t>(word)];
-    const std::uint64_t fresh = pixels & ~covered;
-    covered |= fresh;
-    // Eight pixels of a word make one block's row.
-    std::uint8_t* open =
-        &open_[static_cast<std::size_t>(y / kBlock) * blocksAcross_ + static_cast<std::size_t>(word) * 8];
-    for (std::uint64_t rest = fresh; rest != 0; rest &= rest - 1) --open[std::countr_zero(rest) / kBlock];
-    return fresh;
+    // In 64 bits: corners near the int limits must not overflow the box size.
+    const OrderedBox box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    if (box.right - box.left < 2 || box.bottom - box.top < 2) return std::nullopt;
+    if (box.right <= 0 || box.bottom <= 0 || box.left >= width || box.top >= height) return std::nullopt;
+    return box;
 }
 
-void Coverage::Reset(int width, int height)
+const DiscStamp* DiscStamps::For(const OrderedBox& box)
 {
-    width_ = width;
-    height_ = height;
-    words_ = static_cast<std::size_t>((width + 63) / 64);
-    blocksAcross_ = static_cast<std::size_t>((width + kBlock - 1) / kBlock);
-    const std::size_t blocksDown = static_cast<std::size_t>((height + kBlock - 1) / kBlock);
-    bits_.assign(words_ * static_cast<std::size_t>(height), 0);
-    open_.resize(blocksAcross_ * blocksDown);
-    for (std::size_t by = 0; by < blocksDown; ++by) {
-        const int rows = std::min(kBlock, height - static_cast<int>(by) * kBlock);
-        for (std::size_t bx = 0; bx < blocksAcross_; ++bx) {
-            const int columns = std::min(kBlock, width - static_cast<int>(bx) * kBlock);
-            open_[by * blocksAcross_ + bx] = static_cast<std::uint8_t>(rows * columns);
-        }
-    }
-}
-
-bool Coverage::Covers(Rect area) const
-{
-    const int left = std::max(area.left, 0), right = std::min(area.right, width_);
-    const int top = std::max(area.top, 0), bottom = std::min(area.bottom, height_);
-    if (left >= right || top >= bottom) return true;
-
-    // Whole blocks first: inside a dense body nearly every question ends here.
-    bool blocksCovered = true;
-    for (int by = top / kBlock; blocksCovered && by <= (bottom - 1) / kBlock; ++by)
-        for (int bx = left / kBlock; bx <= (right - 1) / kBlock; ++bx)
-            if (open_[static_cast<std::size_t>(by) * blocksAcross_ + static_cast<std::size_t>(bx)] != 0) {
-                blocksCovered = false;
-                break;
-            }
-    if (blocksCovered) return true;
-
-    for (int y = top; y < bottom; ++y) {
-        const std::uint64_t* row = &bits_[static_cast<std::size_t>(y) * words_];
-        for (int w = left >> 6; w <= (right - 1) >> 6; ++w) {
-            const int from = std::max(left - w * 64, 0), to = std::min(right - w * 64, 64);
-            const std::uint64_t upTo = to == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << to) - 1;
-            const std::uint64_t mask = upTo & ~((std::uint64_t{1} << from) - 1);
-            if ((row[w] & mask) != mask) return false;
-        }
-    }
-    return true;
+    if (box.right - box.left > kLargestStamp || box.bottom - box.top > kLargestStamp) return nullptr;
+    const auto size = std::pair{static_cast<int>(box.right - box.left), static_cast<int>(box.bottom - box.top)};
+    auto stamp = stamps_.find(size);
+    if (stamp == stamps_.end()) stamp = stamps_.emplace(size, DiscStamp(size.first, size.second)).first;
+    return &stamp->second;
 }

@@ -1,41 +1,33 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include <QPainter>
 
 #include "session/canvas.h"
-
-// Which pixels of a picture a run of discs painted backwards has already
-// given their final colour: an earlier disc leaves those as they are. Also
-// kept per 8 × 8 block, so that most hidden discs are told in a few reads.
-class Coverage {
-public:
-    // Nothing covered, on a picture of width × height pixels.
-    void Reset(int width, int height);
-    // Whether every pixel of `area` that lies on the picture is covered.
-    bool Covers(Rect area) const;
-    // Covers the pixels 64·word + j of row y for each bit j of `pixels`, all
-    // on the picture; returns those that were not covered before.
-    std::uint64_t Cover(int y, int word, std::uint64_t pixels);
-
-private:
-    static constexpr int kBlock = 8;
-
-    int width_ = 0;
-    int height_ = 0;
-    std::size_t words_ = 0;         // per row of pixels
-    std::size_t blocksAcross_ = 0;  // per row of blocks
-    std::vector<std::uint64_t> bits_;
-    std::vector<std::uint8_t> open_;  // per block: pixels not covered yet
-};
+#include "ui/coverage.h"
 
 // Paints the ellipse inscribed in the box left..right−1 by top..bottom−1 with
 // the painter's pen and brush: the one way every disc is rasterised.
 void PaintEllipse(QPainter& painter, long long left, long long top, long long right, long long bottom);
 
 inline constexpr int kLargestStamp = 64;
+
+// An ellipse's box with left ≤ right and top ≤ bottom, in 64 bits.
+struct OrderedBox {
+    long long left = 0;
+    long long top = 0;
+    long long right = 0;
+    long long bottom = 0;
+};
+
+// The box of an ellipse between two corners, or nothing when it leaves no
+// pixel on a picture of width × height.
+std::optional<OrderedBox> VisibleBox(int x1, int y1, int x2, int y2, int width, int height);
 
 // The pixels of one ellipse box size, at most kLargestStamp wide, rasterised once by PaintEllipse and then
 // copied wherever a box of that size is drawn: the same pixels as painting
@@ -57,4 +49,14 @@ private:
     int height_;
     std::vector<Cover> cover_;         // row-major, width_ × height_
     std::vector<std::uint64_t> rows_;  // per row, bit x set where cover_ is not kNone
+};
+
+// The stamps of the box sizes drawn so far, each rasterised when first asked for.
+class DiscStamps {
+public:
+    // Nothing for a box too large to keep a stamp of.
+    const DiscStamp* For(const OrderedBox& box);
+
+private:
+    std::map<std::pair<int, int>, DiscStamp> stamps_;  // by box width and height
 };

@@ -1,6 +1,7 @@
 #include "ui/image_canvas.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
 #include <QFontMetrics>
@@ -57,30 +58,11 @@ void ImageCanvas::FillRect(Rect rect)
     CanvasPainter(image_, pen_).fillRect(area, ToQColor(brush_));
 }
 
-std::optional<ImageCanvas::Box> ImageCanvas::VisibleBox(int x1, int y1, int x2, int y2) const
-{
-    // In 64 bits: corners near the int limits must not overflow the box size.
-    const Box box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    if (box.right - box.left < 2 || box.bottom - box.top < 2) return std::nullopt;
-    if (box.right <= 0 || box.bottom <= 0 || box.left >= image_.width() || box.top >= image_.height())
-        return std::nullopt;
-    return box;
-}
-
-const DiscStamp* ImageCanvas::StampFor(const Box& box)
-{
-    if (box.right - box.left > kLargestStamp || box.bottom - box.top > kLargestStamp) return nullptr;
-    const auto size = std::pair{static_cast<int>(box.right - box.left), static_cast<int>(box.bottom - box.top)};
-    auto stamp = stamps_.find(size);
-    if (stamp == stamps_.end()) stamp = stamps_.emplace(size, DiscStamp(size.first, size.second)).first;
-    return &stamp->second;
-}
-
 void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
-    const auto box = VisibleBox(x1, y1, x2, y2);
+    const auto box = VisibleBox(x1, y1, x2, y2, image_.width(), image_.height());
     if (!box) return;
-    if (const DiscStamp* stamp = StampFor(*box)) {
+    if (const DiscStamp* stamp = stamps_.For(*box)) {
         stamp->Stamp(image_, static_cast<int>(box->left), static_cast<int>(box->top), ToQColor(pen_).rgb(),
                      ToQColor(brush_).rgb());
         return;
@@ -95,55 +77,16 @@ void ImageCanvas::Discs(const DiscRun& run)
     // Painting backwards costs more per disc than stamping it, and pays only
     // where discs lie several deep: judged from the last disc's size.
     const std::size_t count = run.Count();
-    const auto last = count == 0 ? std::nullopt : run.Bounds(count - 1);
-    const double area = last ? static_cast<double>(last->right - last->left) * (last->bottom - last->top) : 0;
+    DiscBounds last;
+    if (count > 0) run.Bounds(count - 1, CoveredBlocks{}, std::span(&last, 1));
+    const auto& rect = last.bounds;
+    const double area = rect ? static_cast<double>(rect->right - rect->left) * (rect->bottom - rect->top) : 0;
     if (static_cast<double>(count) * area < kDepthThatPays * image_.width() * image_.height()) {
         Canvas::Discs(run);
         return;
     }
 
-    // Backwards, so that each pixel is written once, by the last disc over it;
-    // a disc whose bounds are covered already is hidden and never boxed.
-    coverage_.Reset(image_.width(), image_.height());
-    const QRgb brush = ToQColor(brush_).rgb();
-    const QRgb pen = ToQColor(pen_).rgb();
-    for (std::size_t i = run.Count(); i-- > 0;) {
-        if (const auto bounds = run.Bounds(i); bounds && coverage_.Covers(*bounds)) continue;
-        const auto corners = run.Box(i);
-        if (!corners) continue;
-        const auto box = VisibleBox(corners->x1, corners->y1, corners->x2, corners->y2);
-        if (!box) continue;
-        if (const DiscStamp* stamp = StampFor(*box))
-            stamp->StampUncovered(image_, static_cast<int>(box->left), static_cast<int>(box->top), pen, brush,
-                                  coverage_);
-        else
-            PaintUncovered(*box, pen, brush);
-    }
-}
-
-void ImageCanvas::PaintUncovered(const Box& box, QRgb pen, QRgb brush)
-{
-    // Rasterised on a clear picture of the same size, so that it is clipped as
-    // painting it here would be, then copied where nothing covers it yet.
-    QImage shape(image_.size(), QImage::Format_ARGB32);
-    shape.fill(Qt::transparent);
-    {
-        // Black outline, white inside: the mask of which pixel takes which.
-        CanvasPainter painter(shape, kBlack);
-        painter.setBrush(Qt::white);
-        PaintEllipse(painter, box.left, box.top, box.right, box.bottom);
-    }
-    const int top = static_cast<int>(std::max(box.top, 0LL));
-    const int bottom = static_cast<int>(std::min<long long>(box.bottom, image_.height()));
-    const int left = static_cast<int>(std::max(box.left, 0LL));
-    const int right = static_cast<int>(std::min<long long>(box.right, image_.width()));
-    for (int y = top; y < bottom; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(shape.constScanLine(y));
-        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        for (int x = left; x < right; ++x)
-            if (qAlpha(from[x]) != 0 && coverage_.Cover(y, x >> 6, std::uint64_t{1} << (x & 63)) != 0)
-                to[x] = qRed(from[x]) == 0 ? pen : brush;
-    }
+    backwards_.Paint(run, image_, ToQColor(pen_).rgb(), ToQColor(brush_).rgb());
 }
 
 void ImageCanvas::TextOut(int x, int y, std::string_view text)

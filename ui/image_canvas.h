@@ -1,14 +1,11 @@
 #pragma once
 
-#include <map>
-#include <optional>
-#include <utility>
-
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 
 #include "session/canvas.h"
+#include "ui/backwards_painter.h"
 #include "ui/disc_stamp.h"
 
 // The retained picture of the drawing area, painted with QPainter: solid
@@ -39,23 +36,10 @@ public:
     static QFont Font();
 
 private:
-    // An ellipse's box with left ≤ right and top ≤ bottom, in 64 bits.
-    struct Box {
-        long long left = 0;
-        long long top = 0;
-        long long right = 0;
-        long long bottom = 0;
-    };
-    // Nothing when the ellipse leaves no pixel on the picture.
-    std::optional<Box> VisibleBox(int x1, int y1, int x2, int y2) const;
-    // Nothing for a box too large to keep a stamp of.
-    const DiscStamp* StampFor(const Box& box);
-    void PaintUncovered(const Box& box, QRgb pen, QRgb brush);
-
     QImage image_;
     Color brush_ = kWhite;
     Color pen_ = kBlack;
     QPoint penPosition_;
-    std::map<std::pair<int, int>, DiscStamp> stamps_;  // by box width and height
-    Coverage coverage_;                                // kept between runs for its memory
+    DiscStamps stamps_;
+    BackwardsPainter backwards_;
 };

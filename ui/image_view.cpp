@@ -1,6 +1,9 @@
 #include "ui/image_view.h"
 
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +14,21 @@ namespace {
 QPoint PixelOf(const QMouseEvent* event)
 {
     return {static_cast<int>(std::floor(event->position().x())), static_cast<int>(std::floor(event->position().y()))};
+}
+
+// With RBD_FIRST_FRAME_CLOCK set, the first paint of a drawing area writes
+// the monotonic clock to standard error, so that a benchmark on the same
+// machine can tell how long the program took to show its first frame.
+void ReportFirstFrame()
+{
+    static const bool wanted = std::getenv("RBD_FIRST_FRAME_CLOCK") != nullptr;
+    static bool reported = false;
+    if (!wanted || reported) return;
+    reported = true;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    std::fprintf(stderr, "first frame shown at %lld ns\n",
+                 static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    std::fflush(stderr);
 }
 
 }  // namespace
@@ -29,6 +47,7 @@ void ImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), canvas_.Image(), event->rect());
+    ReportFirstFrame();
 }
 
 void ImageView::resizeEvent(QResizeEvent*)

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "math/extended.h"
 #include "tests/session/recording_canvas.h"
 
 namespace {
@@ -253,8 +255,31 @@ TEST(DrawScene, DrawsParticlesWhileTheirIndexIsBelowTheCount)
     }
 }
 
-// The cheap bounds must hold the exact box whatever the magnitudes, above all
-// where a corner lands next to a whole pixel and the two precisions part.
+// ParticleBox's sums in extended precision throughout, from the operations of
+// math/extended.h: what the box must be, shortcut or not.
+std::optional<EllipseBox> ExtendedReference(const Particle& particle, Vector3 position, const Matrix3& rotation,
+                                            double scale, int height)
+{
+    const Vector3 w = Multiply(rotation, particle.centerOfMass);
+    for (double value : {position.x, position.y, w.x, w.y, particle.radius, scale})
+        if (!std::isfinite(value)) return std::nullopt;
+    const Extended r = ToExtended(particle.radius), s = ToExtended(scale);
+    const Extended diameter = Multiply(Add(r, r), s);
+    const double left = ToDouble(Multiply(Subtract(Add(ToExtended(position.x), ToExtended(w.x)), r), s));
+    const double lower =
+        ToDouble(Subtract(ToExtended(height), Multiply(Subtract(Add(ToExtended(position.y), ToExtended(w.y)), r), s)));
+    const double right = ToDouble(Add(diameter, ToExtended(left)));
+    const double upper = ToDouble(Subtract(ToExtended(lower), diameter));
+    for (double corner : {left, lower, right, upper})
+        if (!(corner > -2147483649.0 && corner < 2147483648.0)) return std::nullopt;
+    return EllipseBox{static_cast<int>(left), static_cast<int>(lower), static_cast<int>(right),
+                      static_cast<int>(upper)};
+}
+
+// The box, which takes a shortcut in doubles where no whole pixel lies near a
+// corner, must be the extended one whatever the magnitudes, above all where a
+// corner lands next to a whole pixel and the two precisions part; the cheap
+// bounds must hold it.
 TEST(ParticleBounds, HoldTheBoxForAnyMagnitude)
 {
     std::mt19937_64 random(99);
@@ -282,8 +307,10 @@ TEST(ParticleBounds, HoldTheBoxForAnyMagnitude)
         }
         const int height = static_cast<int>(uniform(0, 2000));
 
-        const auto bounds = ParticleBounds(body.particles[0], body.position, body.rotation, scale, height);
         const auto box = ParticleBox(body.particles[0], body.position, body.rotation, scale, height);
+        const auto exact = ExtendedReference(body.particles[0], body.position, body.rotation, scale, height);
+        ASSERT_EQ(box, exact) << i;
+        const auto bounds = ParticleBounds(body.particles[0], body.position, body.rotation, scale, height);
         if (!bounds || !box) continue;
         ++compared;
         ASSERT_LE(bounds->left, std::min(box->x1, box->x2)) << i;
@@ -293,4 +320,67 @@ TEST(ParticleBounds, HoldTheBoxForAnyMagnitude)
         ASSERT_LE(bounds->right - bounds->left, std::abs(box->x2 - box->x1) + 4) << i;  // and stay tight
     }
     EXPECT_GT(compared, 50000);
+}
+
+namespace {
+
+// Asks a frame's run for every disc's bounds at once, as a canvas painting
+// backwards does, against the blocks it is given.
+class BoundsCanvas : public RecordingCanvas {
+public:
+    using RecordingCanvas::RecordingCanvas;
+    void Discs(const DiscRun& run) override
+    {
+        found.resize(run.Count());
+        found.resize(run.Bounds(0, blocks, found));
+    }
+
+    CoveredBlocks blocks;
+    std::vector<DiscBounds> found;
+};
+
+}  // namespace
+
+// A run hands over its discs from the last down, each with the bounds
+// ParticleBounds gives it, leaving out just those its blocks show hidden:
+// with no blocks none, with every block covered all but those it cannot tell.
+TEST(DrawScene, RunsHandOverBoundsFromTheLastDown)
+{
+    std::mt19937_64 random(5);
+    const auto uniform = [&random](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::vector<std::uint16_t> everyBlockCovered(std::size_t{100} * 100, 0x1FF);
+    for (const std::size_t count : {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{7}, std::size_t{600}}) {
+        RigidBody body = OneParticleAt({uniform(10, 50), uniform(10, 30), 0});
+        body.particles.resize(count);
+        for (Particle& particle : body.particles) {
+            const double kind = uniform(0, 1);
+            InitParticle(particle, {uniform(-20, 20), uniform(-15, 15), uniform(-1, 1)},
+                         kind < 0.1    ? uniform(2, 30)
+                         : kind < 0.15 ? nan
+                                       : 1.0,
+                         1.0);
+        }
+        body.rotation = ToRotationMatrix(Normalize({uniform(-1, 1), 0, 0, uniform(-1, 1)}));
+        for (const bool covered : {false, true}) {
+            BoundsCanvas canvas(240, 160);
+            if (covered) canvas.blocks = {everyBlockCovered.data(), 100, 100, 100};
+            DrawScene(canvas, body, Count(static_cast<double>(count)), 1.0);
+            std::size_t next = 0;
+            for (std::size_t i = count; i-- > 0;) {
+                const auto bounds = ParticleBounds(body.particles[i], body.position, body.rotation, 4.0, 160);
+                if (bounds && canvas.blocks.Hide(*bounds)) continue;
+                ASSERT_LT(next, canvas.found.size()) << count << " " << i;
+                EXPECT_EQ(canvas.found[next].index, i);
+                EXPECT_EQ(canvas.found[next].bounds, bounds) << i;
+                ++next;
+            }
+            EXPECT_EQ(next, canvas.found.size());
+            if (covered && count > 100) {
+                EXPECT_LT(canvas.found.size(), count / 2);
+            }
+        }
+    }
 }
