@@ -13,6 +13,7 @@
 #include "session/replay.h"
 #include "session/script_file.h"
 #include "session/session.h"
+#include "sim/setup_error.h"
 
 namespace {
 
@@ -36,19 +37,19 @@ void PrintHelp()
 
 int Run(int argc, char** argv, bool standardInputClosed)
 {
+    const auto refuse = [](const std::string& what) { throw UsageError(std::string(kProgram) + ": " + what); };
     std::string script, dataFile = "data.txt";
     bool scriptGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        const auto value = [&](std::string_view option, std::string& into, bool* given) {
-            if (arg.starts_with(std::string(option) + "=")) {
+        const auto value = [&](std::string_view option, std::string& into) {
+            if (arg.starts_with(std::string(option) + "="))
                 into = arg.substr(option.size() + 1);
-            } else if (i + 1 < argc) {
+            else if (i + 1 < argc)
                 into = argv[++i];
-            } else {
-                throw ScriptUsageError(std::string(kProgram) + ": " + std::string(option) + " needs a value");
-            }
-            if (given) *given = true;
+            else
+                refuse(std::string(option) + " needs a value (see --help)");
+            if (into.empty()) refuse(std::string(option) + " needs a path, not an empty one");
         };
         if (arg == "-h" || arg == "--help") {
             PrintHelp();
@@ -58,19 +59,25 @@ int Run(int argc, char** argv, bool standardInputClosed)
             std::cout << kProgram << ' ' << RBD_VERSION << '\n';
             return 0;
         }
-        if (arg == "--script" || arg.starts_with("--script="))
-            value("--script", script, &scriptGiven);
-        else if (arg == "--data" || arg.starts_with("--data="))
-            value("--data", dataFile, nullptr);
-        else
-            throw ScriptUsageError(std::string(kProgram) + ": unknown option '" + std::string(arg) + "' (see --help)");
+        if (arg == "--script" || arg.starts_with("--script=")) {
+            value("--script", script);
+            scriptGiven = true;
+        } else if (arg == "--data" || arg.starts_with("--data=")) {
+            value("--data", dataFile);
+        } else if (arg.starts_with('-') && arg != "-") {
+            refuse("unknown option '" + ShownPath(arg) + "' (see --help)");
+        } else {
+            refuse("unexpected argument '" + ShownPath(arg) + "' (see --help)");
+        }
     }
-    if (!scriptGiven) throw ScriptUsageError(std::string(kProgram) + ": --script FILE is needed (see --help)");
+    if (!scriptGiven) refuse("--script FILE is needed (see --help)");
+    // Its only output, standard output, may be neither the script nor the data.
+    ScriptRunFiles(kProgram, script, dataFile);
 
     const std::vector<Command> commands = ReadScriptNamed(kProgram, script, standardInputClosed);
     for (const Command& command : commands)
         if (command.kind == CommandKind::Frame)
-            throw ScriptUsageError((script == "-" ? std::string("<stdin>") : script) + ":" +
+            throw ScriptUsageError((script == "-" ? std::string("<stdin>") : ShownPath(script)) + ":" +
                                    std::to_string(command.line) + ": " + kProgram +
                                    " draws no pictures: replay a script with 'frame' with rigid-body --script");
 
@@ -84,9 +91,10 @@ int Run(int argc, char** argv, bool standardInputClosed)
 int main(int argc, char** argv)
 {
     const bool standardInputClosed = StandardInputClosed();
+    ReadyStandardStreams();
     try {
         return Run(argc, argv, standardInputClosed);
-    } catch (const ScriptUsageError& error) {
+    } catch (const UsageError& error) {
         std::cerr << error.what() << '\n';
         return kUsageError;
     } catch (const std::bad_alloc&) {

@@ -2,12 +2,10 @@
 #include <exception>
 #include <iostream>
 #include <new>
-#include <string_view>
-
-#include <QCommandLineParser>
 
 #include "app/application.h"
-#include "session/command_table.h"
+#include "app/command_line.h"
+#include "session/script.h"
 #include "session/script_file.h"
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
@@ -23,33 +21,24 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kEscapedException = 1;
 
-// A scripted run, and a request for help or the version, need no display.
-bool NeedsNoDisplay(int argc, char** argv)
+// A variable set but empty names no display: Qt would try its default one and
+// abort.
+bool IsSet(const char* name)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--script" || arg.starts_with("--script=") || arg == "--help" || arg == "-h" ||
-            arg == "--help-all" || arg == "--version" || arg == "-v")
-            return true;
-    }
-    return false;
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
 }
 
-bool HasDisplay() { return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"); }
+bool HasDisplay() { return IsSet("QT_QPA_PLATFORM") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY"); }
 
 // Whether standard input was closed when the program started.
 bool standardInputClosed = false;
 
-int RunScriptFile(const QString& name, const std::filesystem::path& dataFile, const QString& framesFolder,
-                  const QString& csvFile)
+QStringList ArgumentsOf(int argc, char** argv)
 {
-    try {
-        const std::vector<Command> commands = ReadScriptNamed("rigid-body", name.toStdString(), standardInputClosed);
-        return RunScript(commands, dataFile, framesFolder, std::cout, std::cerr, csvFile);
-    } catch (const ScriptUsageError& error) {
-        std::cerr << error.what() << '\n';
-        return kUsageError;
-    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 // The window's way to show a message, for the window itself and whatever
@@ -67,9 +56,42 @@ void KeepWarningsOffStandardError(QtMsgType type, const QMessageLogContext&, con
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
 }
 
+int RunWindow(const CommandLine& line, RunFiles files)
+{
+    LiveSession live(line.dataFile, std::move(files));
+    MainWindow window(live, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
+    SessionRecorder recorder(live.session, MessageBoxOver(window));
+    CsvRecorder csv(live.session, MessageBoxOver(window));
+    // Asked for a record, the person wants one: better no window than an
+    // unrecorded session they believe recorded. Every file is begun before
+    // any is put in place, so that one that cannot be written leaves every
+    // file as it was.
+    const auto start = [](const char* writing, const QString& path, auto&& step) {
+        if (path.isEmpty()) return true;
+        try {
+            step();
+            return true;
+        } catch (const WriteError& failure) {
+            std::cerr << "rigid-body: cannot write the " << writing << " '" << ShownPath(path.toStdString())
+                      << "': " << failure.what() << '\n';
+            return false;
+        }
+    };
+    if (!start("recording", line.recordFile, [&] { recorder.Begin(line.recordFile); }) ||
+        !start("data", line.csvFile, [&] { csv.Begin(line.csvFile); }) ||
+        !start("recording", line.recordFile, [&] { recorder.Start(); }) ||
+        !start("data", line.csvFile, [&] { csv.Start(); }))
+        return kUsageError;
+    window.RestoreSettings();
+    window.show();
+    return Application::exec();
+}
+
 int RunProgram(int argc, char** argv)
 {
-    if (NeedsNoDisplay(argc, argv)) {
+    CommandLine line(ArgumentsOf(argc, argv));
+    const RunFiles files = line.AsksForHelp() ? RunFiles() : line.Files();
+    if (line.Scripted() || line.AsksForHelp()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(KeepWarningsOffStandardError);
     } else if (!HasDisplay()) {
@@ -81,92 +103,14 @@ int RunProgram(int argc, char** argv)
     Application application(argc, argv);
     Application::setApplicationName(QStringLiteral("rigid-body"));
     Application::setApplicationVersion(QStringLiteral(RBD_VERSION));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Rigid Body Dynamics: a flat cluster of spheres moving under the rigid-body equations.\n"
-                       "Without --script, opens the window; its menus show every command. Its keys:\n"
-                       "  Space       pause or resume a run, keeping the body as it is\n"
-                       "  Ctrl+Right  one time step, while halted or paused\n"
-                       "  Ctrl+Left   one kept step back (a seek); the timeline seeks by dragging\n"
-                       "  Ctrl+-      slower, Ctrl++ faster (1/8 to 4 times; a step stays 0.2)\n"
-                       "  Ctrl+R      reload the data file\n"
-                       "  Ctrl+O      open another data file (or drop one on the window)\n"
-                       "  Ctrl+S      save the picture as a PNG\n"
-                       "  Ctrl+I      show or hide the inspector: every quantity of the body\n"
-                       "  Ctrl+G      show or hide the plots: energies, momenta, the orientation's length\n"
-                       "  Ctrl+T      show or hide the timeline: a slider over the kept steps\n"
-                       "  Ctrl+Q      quit\n"
-                       "\n"
-                       "Script commands for --script, one a line (see the manual):\n") +
-        QString::fromStdString(CommandSummary()));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption scriptOption(QStringLiteral("script"),
-                                          QStringLiteral("Replay the script FILE ('-' for standard input) without "
-                                                         "a display, printing what its 'state' lines ask for."),
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption dataOption(QStringLiteral("data"),
-                                        QStringLiteral("Read the body from FILE instead of data.txt in the working "
-                                                       "directory."),
-                                        QStringLiteral("FILE"), QStringLiteral("data.txt"));
-    const QCommandLineOption framesOption(QStringLiteral("frames"),
-                                          QStringLiteral("With --script: write every frame drawn to "
-                                                         "DIR/frame-000001.png, ..."),
-                                          QStringLiteral("DIR"));
-    const QCommandLineOption recordOption(QStringLiteral("record"),
-                                          QStringLiteral("In the window: write every event to FILE, emptied first, "
-                                                         "as a script that --script replays to the same state."),
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption csvOption(QStringLiteral("csv"),
-                                       QStringLiteral("Write a header and then one row of data per time step to "
-                                                      "FILE, emptied first: step, time, position, velocity, "
-                                                      "angular velocity, angle, energies, force, torque and the "
-                                                      "orientation's length, each as the 'state' line writes it."),
-                                       QStringLiteral("FILE"));
-    parser.addOptions({scriptOption, dataOption, framesOption, recordOption, csvOption});
-    parser.process(application);
-
-    const std::filesystem::path dataFile = parser.value(dataOption).toStdString();
-    if (parser.isSet(framesOption) && !parser.isSet(scriptOption)) {
-        std::cerr << "rigid-body: --frames goes with --script\n";
-        return kUsageError;
+    if (line.AsksForHelp()) line.Answer(application);
+    if (line.Scripted()) {
+        const std::vector<Command> commands =
+            ReadScriptNamed("rigid-body", line.script.toStdString(), standardInputClosed);
+        return RunScript(commands, line.dataFile, line.framesFolder, std::cout, std::cerr, line.csvFile, files);
     }
-    if (parser.isSet(recordOption) && parser.isSet(scriptOption)) {
-        std::cerr << "rigid-body: --record goes with the window, not with --script\n";
-        return kUsageError;
-    }
-    if (parser.isSet(scriptOption))
-        return RunScriptFile(parser.value(scriptOption), dataFile, parser.value(framesOption), parser.value(csvOption));
-
     try {
-        LiveSession live(dataFile);
-        MainWindow window(live, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
-        SessionRecorder recorder(live.session, MessageBoxOver(window));
-        // Asked for a record, the person wants one: better no window than an
-        // unrecorded session they believe recorded.
-        if (parser.isSet(recordOption)) {
-            try {
-                recorder.Start(parser.value(recordOption));
-            } catch (const WriteError& failure) {
-                std::cerr << "rigid-body: cannot write the recording '" << parser.value(recordOption).toStdString()
-                          << "': " << failure.what() << '\n';
-                return kUsageError;
-            }
-        }
-        CsvRecorder csv(live.session, MessageBoxOver(window));
-        if (parser.isSet(csvOption)) {
-            try {
-                csv.Start(parser.value(csvOption));
-            } catch (const WriteError& failure) {
-                std::cerr << "rigid-body: cannot write the data '" << parser.value(csvOption).toStdString()
-                          << "': " << failure.what() << '\n';
-                return kUsageError;
-            }
-        }
-        window.RestoreSettings();
-        window.show();
-        return Application::exec();
+        return RunWindow(line, files);
     } catch (const std::exception& error) {
         Application::ShowException(QString::fromLocal8Bit(error.what()));
     } catch (...) {
@@ -180,10 +124,14 @@ int RunProgram(int argc, char** argv)
 int main(int argc, char** argv)
 {
     standardInputClosed = StandardInputClosed();
+    ReadyStandardStreams();
     // Whatever escapes the window's own reporting, a scripted run's above all,
     // ends with a message and a failure code, never with an abort.
     try {
         return RunProgram(argc, argv);
+    } catch (const UsageError& error) {
+        std::cerr << error.what() << '\n';
+        return kUsageError;
     } catch (const std::bad_alloc&) {
         std::cerr << "rigid-body: out of memory\n";
     } catch (const std::exception& error) {

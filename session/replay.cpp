@@ -1,5 +1,6 @@
 #include "session/replay.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <ostream>
 #include <stdexcept>
@@ -15,9 +16,7 @@ Replay::Replay(Session& session, std::ostream& out, std::ostream& err, PictureWr
         std::error_code error;
         std::filesystem::create_directories(framesFolder_, error);
         if (error) {
-            err_ << "error: cannot create the frames folder '" << PrintableText(framesFolder_.string())
-                 << "': " << error.message() << "\n";
-            failed_ = true;
+            Fail("cannot create the frames folder '" + ShownPath(framesFolder_.string()) + "': " + error.message());
             framesFolder_.clear();
         }
     }
@@ -38,7 +37,7 @@ void Replay::Run(const Command& command)
     line_ = command.line;
     switch (command.kind) {
     case CommandKind::State:
-        out_ << session_.StateJson() << '\n' << std::flush;
+        WriteState();
         return;
     case CommandKind::Frame:
         Save(command.text);
@@ -58,6 +57,22 @@ void Replay::Fail(const std::string& message)
     failed_ = true;
 }
 
+// A state line that is lost is a failure like a picture that is: whoever
+// reads the output must not take it for whole.
+void Replay::WriteState()
+{
+    if (outputLost_) return;
+    errno = 0;
+    out_ << session_.StateJson() << '\n' << std::flush;
+    if (out_) return;
+    const int error = errno;
+    outputLost_ = true;
+    std::string reason;
+    if (error != 0) reason = ": " + std::generic_category().message(error);
+    if (error == EBADF) reason += " (is it closed?)";
+    Fail("cannot write to standard output" + reason + "; no further state lines are written");
+}
+
 void Replay::Redrawn() { SaveFrame(); }
 
 void Replay::Error(const std::string& message) { err_ << "line " << line_ << ": error: " << message << '\n'; }
@@ -69,7 +84,7 @@ bool Replay::Save(const std::filesystem::path& path)
         pictures_->WritePicture(path);
         return true;
     } catch (const std::runtime_error& failure) {
-        Fail("cannot write the picture '" + PrintableText(path.string()) + "': " + failure.what());
+        Fail("cannot write the picture '" + ShownPath(path.string()) + "': " + failure.what());
         return false;
     }
 }
@@ -82,7 +97,7 @@ void Replay::SaveFrame()
     char name[32];
     std::snprintf(name, sizeof name, "frame-%06lld.png", static_cast<long long>(++frames_));
     if (Save(framesFolder_ / name)) return;
-    err_ << "error: no further frames are written to '" << PrintableText(framesFolder_.string()) << "'\n";
+    Error("no further frames are written to '" + ShownPath(framesFolder_.string()) + "'");
     framesFolder_.clear();
 }
 

@@ -18,11 +18,11 @@ public:
 };
 
 // Replays a script on a session, event by event, as the window's handlers
-// would see them. `state` lines go to `out`; the messages the window would
-// show go to `err` as "line N: error: MESSAGE", N being 0 for the first setup,
-// and the replay goes on. With a frames folder, every frame drawn is written
-// there as frame-000001.png, frame-000002.png, ...; the first one that cannot
-// be written is the last one tried.
+// would see them. `state` lines go to `out`, standard output; the messages the
+// window would show go to `err` as "line N: error: MESSAGE", N being 0 for the
+// first setup, and the replay goes on. With a frames folder, every frame drawn
+// is written there as frame-000001.png, frame-000002.png, ...; the first one
+// that cannot be written is the last one tried, as is the first state line.
 class Replay : private SessionListener {
 public:
     // `pictures` may be null when the script has no `frame` and there is no
@@ -38,10 +38,11 @@ public:
     // a failure: for whatever serves the replay, such as a data file written
     // as it goes.
     void Fail(const std::string& message);
-    // 0, or 1 when something could not be written.
+    // 0, or 1 when something could not be written: a picture, a state line.
     int ExitCode() const { return failed_ ? 1 : 0; }
 
 private:
+    void WriteState();
     void Redrawn() override;
     void Error(const std::string& message);
     bool Save(const std::filesystem::path& path);
@@ -55,6 +56,7 @@ private:
     std::int64_t line_ = 0;
     std::int64_t frames_ = 0;
     bool failed_ = false;
+    bool outputLost_ = false;
     Session::Listening listening_;
 };
 

@@ -92,6 +92,9 @@ public:
             // The rest of the line, so that a path may hold blanks.
             command.text = std::string(Trim(afterWord));
             if (command.text.empty()) refuse();
+            // The system would take the path only up to the NUL.
+            if (command.text.find('\0') != std::string::npos)
+                Fail("'" + std::string(word) + "' takes " + Spelled(entry->usage) + ", which cannot hold a NUL byte");
             break;
         case Arguments::Speed: {
             expect(1);

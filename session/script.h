@@ -8,10 +8,17 @@
 
 #include "session/command.h"
 
-// A script that is not one: "NAME:LINE: what is wrong".
-class ScriptUsageError : public std::runtime_error {
+// A command line the program cannot follow, said before anything runs; the
+// programs that replay scripts then exit with 2.
+class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A script that is not one: "NAME:LINE: what is wrong".
+class ScriptUsageError : public UsageError {
+public:
+    using UsageError::UsageError;
 };
 
 // The whole script, checked before any of it runs. Blank lines and lines whose

@@ -1,6 +1,7 @@
 #include "session/script_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <string>
 #include <system_error>
@@ -71,7 +72,7 @@ std::vector<Command> ReadScript(int descriptor, std::string_view name)
 std::vector<Command> ReadScriptNamed(std::string_view program, const std::string& name, bool standardInputClosed)
 {
     const bool fromStandardInput = name == "-";
-    const std::string shownName = fromStandardInput ? "<stdin>" : PrintableText(name);
+    const std::string shownName = fromStandardInput ? "<stdin>" : ShownPath(name);
     const auto cannotRead = [&](const std::string& reason) {
         return ScriptUsageError(std::string(program) + ": cannot read the script '" + shownName + "': " + reason);
     };
@@ -90,4 +91,33 @@ std::vector<Command> ReadScriptNamed(std::string_view program, const std::string
     }
 }
 
+RunFiles ScriptRunFiles(std::string_view program, const std::string& script, const std::filesystem::path& dataFile)
+{
+    RunFiles files;
+    files.AddInput("the data file (--data)", dataFile);
+    if (script == "-")
+        files.AddOpenInput("the script (standard input)", STDIN_FILENO);
+    else
+        files.AddInput("the script (--script)", script);
+    try {
+        files.AddOpenOutput("standard output", STDOUT_FILENO);
+    } catch (const FileClash& clash) {
+        throw UsageError(std::string(program) + ": cannot write to standard output: " + clash.what());
+    }
+    return files;
+}
+
 bool StandardInputClosed() { return ::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF; }
+
+void ReadyStandardStreams()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF) continue;
+        // Open for reading only: every write to it fails with EBADF.
+        const int held = ::open("/dev/null", O_RDONLY);
+        if (held < 0 || held == stream) continue;
+        ::dup2(held, stream);
+        ::close(held);
+    }
+}

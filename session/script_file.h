@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "session/run_files.h"
 #include "session/script.h"
 
 // The longest script line read. A density text or a path is far shorter; a
@@ -23,6 +25,20 @@ std::vector<Command> ReadScript(int descriptor, std::string_view name);
 // "PROGRAM: cannot read the script 'NAME': REASON".
 std::vector<Command> ReadScriptNamed(std::string_view program, const std::string& name, bool standardInputClosed);
 
+// The files of a scripted run as its command line names them: the data file
+// and the script (a file, or "-" for standard input) are read, standard output
+// written. Throws UsageError "PROGRAM: cannot write to standard output: it is
+// also the script (--script)" when standard output is one of them.
+RunFiles ScriptRunFiles(std::string_view program, const std::string& script, const std::filesystem::path& dataFile);
+
 // Whether standard input is closed; asked before anything else opens a file,
 // which would then be given its number.
 bool StandardInputClosed();
+
+// Readies the standard streams of a program that replays scripts, before
+// anything opens a file: a write to a pipe whose reader has gone then fails
+// with a reason rather than ending the program unseen (SIGPIPE), and a closed
+// standard output or error is held by a descriptor that refuses every write,
+// as a closed one does, so that no file opened later takes its number and
+// receives what was meant for the stream.
+void ReadyStandardStreams();

@@ -16,10 +16,12 @@ void CheckFitsOneLine(std::string_view what, std::string_view text)
 }
 
 // The reader trims a path, so one that starts or ends with a blank, or is
-// empty, would come back as another path.
+// empty, would come back as another path; one with a NUL it refuses.
 void CheckIsPath(std::string_view what, std::string_view path)
 {
     CheckFitsOneLine(what, path);
+    if (path.find('\0') != std::string_view::npos)
+        throw UnwritableCommand(std::string(what) + " " + QuoteToken(path) + " holds a NUL byte");
     constexpr std::string_view blanks = " \t";
     if (path.empty() || blanks.find(path.front()) != std::string_view::npos ||
         blanks.find(path.back()) != std::string_view::npos)
@@ -34,7 +36,7 @@ std::string Pair(int x, int y) { return " " + std::to_string(x) + " " + std::to_
 std::string ScriptLine(const Command& command)
 {
     const CommandEntry& entry = EntryOf(command.kind);
-    const std::string word(entry.word);
+    std::string word(entry.word);
     switch (entry.arguments) {
     case Arguments::None:
         return word;

@@ -11,6 +11,7 @@
 #include "session/speed.h"
 #include "session/state_json.h"
 #include "sim/body_setup.h"
+#include "sim/setup_error.h"
 #include "sim/time_step.h"
 
 Session::Listening::Listening(Listening&& other) noexcept
@@ -67,8 +68,9 @@ void Session::Tell(News news)
             if (--session.telling_ == 0) std::erase(session.listeners_, nullptr);
         }
     } done{*this};
-    // By index: a listener that joins meanwhile lengthens the list.
-    for (std::size_t i = 0; i < listeners_.size(); ++i)
+    // By index: a listener that joins meanwhile lengthens the list, which
+    // would leave an iterator dangling.
+    for (std::size_t i = 0; i < listeners_.size(); ++i)  // NOLINT(modernize-loop-convert)
         if (SessionListener* listener = listeners_[i]) news(*listener);
 }
 
@@ -91,6 +93,10 @@ void Session::Apply(const Command& command)
     if (!EntryOf(command.kind).event)
         throw std::invalid_argument("'" + std::string(EntryOf(command.kind).word) + "' asks, it changes nothing");
     if (ChangesNothing(command)) return;
+    // The system would take the path only up to the NUL, and so another file;
+    // and no script line could hold it: refused before anyone hears of it.
+    if (command.kind == CommandKind::Open && command.text.find('\0') != std::string::npos)
+        throw SetupError("cannot open data file \"" + ShownPath(command.text) + "\": a path cannot hold a NUL byte");
     Tell([&](SessionListener& listener) { listener.Applying(command); });
     switch (command.kind) {
     case CommandKind::Size:

@@ -84,7 +84,8 @@ public:
     // halted) is not applied and not heard. Throws the refusal of a setup
     // (SetupError), with everything left as it was, or a CommandRefused: a
     // step whose result would not be finite is not taken and the run halts; a
-    // seek to a step that is not kept changes nothing. `state` and `frame` are
+    // seek to a step that is not kept changes nothing; an open of a path with
+    // a NUL byte is refused before it is heard. `state` and `frame` are
     // not events: whoever replays a script answers them.
     void Apply(const Command& command);
 

@@ -13,5 +13,9 @@ inline constexpr std::array<double, 6> kSpeedChoices = {0.125, 0.25, 0.5, 1.0, 2
 
 bool IsSpeed(double speed);
 
+// The pace offered that is nearest to `speed` by ratio: 0.13 gives 0.125, 0.3
+// gives 0.25, 100 gives 4; one that is no number gives 1.
+double NearestSpeedChoice(double speed);
+
 // "1/8" to "4" for the paces offered; any other as its shortest decimal form.
 std::string SpeedName(double speed);

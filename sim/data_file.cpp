@@ -42,7 +42,7 @@ bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r' ||
 
 }  // namespace
 
-DataFile::DataFile(const std::filesystem::path& path) : shownPath_(PrintableText(AbsoluteForMessages(path)))
+DataFile::DataFile(const std::filesystem::path& path) : shownPath_(ShownPath(AbsoluteForMessages(path)))
 {
     auto fail = [&](const char* what, int error) {
         throw SetupError("cannot " + std::string(what) + " " + Where() + ": " + std::generic_category().message(error));

@@ -61,6 +61,11 @@ void AppendEscaped(std::string& out, std::string_view bytes)
     }
 }
 
+bool ContinuesCharacter(std::string_view text, std::size_t i)
+{
+    return i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+}
+
 }  // namespace
 
 std::string PrintableText(std::string_view text)
@@ -92,9 +97,20 @@ std::string QuoteToken(std::string_view token)
     std::size_t cut = std::min(token.size(), longest);
     // Never between the bytes of one UTF-8 character, which would show as
     // escapes that are not in the text.
-    auto continues = [&](std::size_t i) { return (static_cast<unsigned char>(token[i]) & 0xC0) == 0x80; };
     const std::size_t whole = cut;
-    while (cut < token.size() && cut > 0 && continues(cut)) --cut;
+    while (cut > 0 && ContinuesCharacter(token, cut)) --cut;
     if (cut == 0) cut = whole;  // no character starts in reach: bytes, escaped
     return "\"" + PrintableText(token.substr(0, cut)) + (token.size() > cut ? "...\"" : "\"");
+}
+
+std::string ShownPath(std::string_view path)
+{
+    if (path.size() <= kLongestShownPath) return PrintableText(path);
+    // Both ends kept whole to the character: a cut inside a UTF-8 sequence
+    // would show as escapes that are not in the path.
+    std::size_t headEnd = kLongestShownPath / 2;
+    while (headEnd > 0 && ContinuesCharacter(path, headEnd)) --headEnd;
+    std::size_t tailStart = path.size() - kLongestShownPath / 2;
+    while (tailStart < path.size() && ContinuesCharacter(path, tailStart)) ++tailStart;
+    return PrintableText(path.substr(0, headEnd)) + "..." + PrintableText(path.substr(tailStart));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -25,3 +26,9 @@ std::string PrintableText(std::string_view text);
 
 // The same in double quotes, cut short after a few dozen bytes.
 std::string QuoteToken(std::string_view token);
+
+// A path as it stands in a message: as PrintableText shows it, with the middle
+// of one longer than kLongestShownPath bytes left out ("/home/a/...b/data.txt"),
+// so that a message stays a line however long the path someone gave.
+inline constexpr std::size_t kLongestShownPath = 240;
+std::string ShownPath(std::string_view path);

@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QTimer>
 
+#include "session/command_table.h"
 #include "session/json_number.h"
 #include "session/refusal.h"
 #include "sim/setup_error.h"
@@ -32,7 +33,8 @@ const char* const kOpenAnother =
 TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
     : QWidget(parent),
       // Created first, in stacking order: the controls lie over its bottom strip.
-      Image1(new ImageView(live.canvas, this)), session_(live.session), reportError_(std::move(reportError))
+      Image1(new ImageView(live.canvas, this)), live_(live), session_(live.session),
+      reportError_(std::move(reportError))
 {
     setWindowTitle(kCaption);
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -47,6 +49,9 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
             [this](int width, int height) { Do({.kind = CommandKind::Size, .x = width, .y = height}); });
 
     setMinimumSize(kSmallestWidth, kSmallestHeight);
+    // No larger than a script can replay: a recording must be able to say the
+    // area's size, and a saved geometry must not ask for gigabytes of picture.
+    setMaximumSize(kLargestScriptSide, kLargestScriptSide);
 
     Label1 = new QLabel(QStringLiteral("density = "), this);
     Label1->setGeometry(152, 520, 45, 17);
@@ -144,9 +149,10 @@ bool TForm1::Do(const Command& command)
 void TForm1::SavePicture(const QString& path)
 {
     try {
+        live_.CheckOutput(path.toStdString());
         WritePngFile(Image1->Canvas().Image(), path);
-    } catch (const WriteError& failure) {
-        reportError_("cannot write the picture '" + PrintableText(path.toStdString()) + "': " + failure.what());
+    } catch (const std::runtime_error& failure) {
+        reportError_("cannot write the picture '" + ShownPath(path.toStdString()) + "': " + failure.what());
     }
 }
 

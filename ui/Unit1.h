@@ -46,8 +46,8 @@ public:
     // Shows a command that was refused (a step that could not be taken, a step
     // not kept), without a box to acknowledge; by default a message box.
     ErrorReporter showNotice;
-    // Writes the picture as it is to a PNG file; one that cannot be written is
-    // reported and left as it was.
+    // Writes the picture as it is to a PNG file; one that cannot be written,
+    // or is a file the run reads or writes, is reported and left as it was.
     void SavePicture(const QString& path);
 
     Session& CurrentSession() { return session_; }
@@ -84,6 +84,7 @@ private:
     // The controls keep their place by the drawing area's bottom-left corner.
     void PlaceControls();
 
+    const LiveSession& live_;
     Session& session_;
     ErrorReporter reportError_;
     QLabel* densityNote_;

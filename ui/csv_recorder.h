@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QFile>
 #include <QString>
 
 #include "session/session.h"
 #include "ui/error_reporter.h"
+#include "ui/line_file.h"
 
 // Writes the run's data to a CSV file as it happens: the header at the start,
 // then one row per time step, each on disk as soon as it is written. A write
@@ -16,15 +16,17 @@ public:
     CsvRecorder(const CsvRecorder&) = delete;
     CsvRecorder& operator=(const CsvRecorder&) = delete;
 
-    // Empties the file at `path` and writes the header; throws WriteError with
-    // the reason when it cannot be written.
-    void Start(const QString& path);
+    // Begins the file at `path` with the header, replacing nothing yet (see
+    // LineFile), then Start puts it in place and writes every step from then
+    // on. Each throws WriteError with the reason the file cannot be written.
+    void Begin(const QString& path);
+    void Start();
 
 private:
     void Stepped() override;
 
     Session& session_;
     ErrorReporter reportError_;
-    QFile file_;
+    LineFile file_;
     Session::Listening listening_;
 };

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
@@ -33,7 +36,7 @@ const QString kSettingsName = QStringLiteral("rigid-body");
 }  // namespace
 
 MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
-    : QMainWindow(parent),
+    : QMainWindow(parent), live_(live),
       form_(new TForm1(
           live, [this](const std::string& message) { TForm1::ShowMessageBox(this, message); }, this)),
       actions_(std::make_unique<DesktopActions>(*form_, choose)), choose_(std::move(choose)),
@@ -217,11 +220,13 @@ QString MainWindow::ExampleBodiesFolder()
 void MainWindow::RestoreSettings()
 {
     const QSettings settings(kSettingsName, kSettingsName);
-    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    if (restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray())) KeepOnScreen();
     restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
+    // Snapped to the menu's paces, so that one of them is checked and the
+    // keys step from it.
     bool valid = false;
     const double speed = settings.value(QStringLiteral("speed"), 1.0).toDouble(&valid);
-    if (valid) form_->Do({.kind = CommandKind::Speed, .speed = speed});
+    if (valid) form_->Do({.kind = CommandKind::Speed, .speed = NearestSpeedChoice(speed)});
     for (const QString& name : settings.value(QStringLiteral("overlays")).toStringList())
         if (const auto overlay = OverlayNamed(name.toStdString()))
             form_->Do({.kind = CommandKind::View, .overlay = *overlay, .on = true});
@@ -230,10 +235,49 @@ void MainWindow::RestoreSettings()
             IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay));
     recentFiles_ = settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kMostRecentFiles);
     FillRecentMenu();
+    CheckSettingsCanBeSaved(settings.fileName());
+}
+
+// A saved geometry may come from a larger screen, or hold anything at all: the
+// window opens whole on the screen it is on, every control within reach, and
+// so is never saved back larger than it was shown. (The classic size a window
+// opens at without settings is left to the desktop.)
+void MainWindow::KeepOnScreen()
+{
+    // The frame the desktop draws around the window is known only once it is
+    // shown: room is left for a title bar and a border as the style draws them.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QRect room = screen()->availableGeometry() -
+                       QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
+    QRect shown(geometry().topLeft(), geometry().size().expandedTo(minimumSizeHint()).boundedTo(room.size()));
+    shown.moveTo(std::clamp(shown.x(), room.left(), room.right() + 1 - shown.width()),
+                 std::clamp(shown.y(), room.top(), room.bottom() + 1 - shown.height()));
+    setGeometry(shown);
+}
+
+// Tried as a save would write them, beside the file, at the start: said once
+// while the person can still read it, not when the window closes. Settings
+// that cannot be saved are then left as they are.
+void MainWindow::CheckSettingsCanBeSaved(const QString& file)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    try {
+        FileAside trial(file.toStdString());
+        trial.Write("\n");
+    } catch (const WriteError& failure) {
+        settingsSavable_ = false;
+        constexpr int kShownFor = 20000;  // milliseconds
+        statusBar()->showMessage(
+            QStringLiteral("The settings cannot be saved in %1: %2")
+                .arg(QString::fromStdString(ShownPath(file.toStdString())), QString::fromStdString(failure.what())),
+            kShownFor);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    event->accept();
+    if (!settingsSavable_) return;
     QSettings settings(kSettingsName, kSettingsName);
     settings.setValue(QStringLiteral("geometry"), saveGeometry());
     settings.setValue(QStringLiteral("windowState"), saveState());
@@ -244,7 +288,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         if (IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay))
             overlays << QString::fromUtf8(entry.word.data(), std::ssize(entry.word));
     settings.setValue(QStringLiteral("overlays"), overlays);
-    event->accept();
 }
 
 void MainWindow::AddRecentFile(const QString& path)
@@ -296,9 +339,10 @@ void MainWindow::ExportData(const QString& path)
     // Written aside, every write checked, then moved over the file: a failed
     // export leaves an older file whole.
     try {
+        live_.CheckOutput(path.toStdString());
         WriteFileAside(path.toStdString(), text);
-    } catch (const WriteError& failure) {
+    } catch (const std::runtime_error& failure) {
         TForm1::ShowMessageBox(this,
-                               "cannot write the data '" + PrintableText(path.toStdString()) + "': " + failure.what());
+                               "cannot write the data '" + ShownPath(path.toStdString()) + "': " + failure.what());
     }
 }

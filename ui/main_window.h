@@ -41,11 +41,14 @@ public:
     const std::vector<QAction*>& OverlayActions() const { return overlayActions_; }
     // Writes the kept run as CSV to `path`: a row for each kept step from the
     // oldest (step 0, right after the setup, while it is kept) to the present.
-    // A file that cannot be written is reported and left as it was.
+    // A file that cannot be written, or is a file the run reads or writes, is
+    // reported and left as it was.
     void ExportData(const QString& path);
 
-    // Geometry, speed and recent files as the last run left them. Called once
-    // the session is being recorded, so that a recording holds their effects.
+    // Geometry, speed and recent files as the last run left them, the window
+    // kept on the screen and the speed on the menu's. Called once the session
+    // is being recorded, so that a recording holds their effects. Settings
+    // that could not be saved are said once in the status bar.
     void RestoreSettings();
     // The key and mouse help page's text (HTML), made from the actions' keys.
     QString KeysHelp() const;
@@ -57,6 +60,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void KeepOnScreen();
+    void CheckSettingsCanBeSaved(const QString& file);
     void BuildMenus();
     void BuildPanels();
     void AddRecentFile(const QString& path);
@@ -65,6 +70,7 @@ private:
     void Redrawn() override { ShowStatus(); }
     void TimingChanged() override { ShowStatus(); }
 
+    const LiveSession& live_;
     TForm1* form_;
     std::unique_ptr<DesktopActions> actions_;
     FileChooser choose_;
@@ -76,6 +82,7 @@ private:
     std::vector<QAction*> overlayActions_;
     QMenu* recentMenu_ = nullptr;
     QStringList recentFiles_;
+    bool settingsSavable_ = true;
     QLabel* runState_;
     QLabel* time_;
     QLabel* speed_;

@@ -45,45 +45,72 @@ int CreateAside(const std::string& path, std::string& aside)
 
 }  // namespace
 
-void WriteFileAside(const std::string& requested, std::string_view bytes, WriteCall write)
+FileAside::FileAside(const std::string& requested) : path_(Resolved(requested))
 {
-    if (write == nullptr) write = &::write;
-    const std::string path = Resolved(requested);
     struct stat existing {};
-    const bool replacing = ::stat(path.c_str(), &existing) == 0;
+    const bool replacing = ::stat(path_.c_str(), &existing) == 0;
     if (replacing && !S_ISREG(existing.st_mode))
         throw WriteError("it is not a regular file (a folder, a device or a pipe is never written over)");
+    // Moving a file over another needs no leave of the file replaced, so its
+    // own permissions are asked here; a file no one may write is read-only
+    // even to an administrator, whom the system would let write it.
+    if (replacing && ::access(path_.c_str(), W_OK) != 0) Refuse(errno);
+    if (replacing && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        throw WriteError("it is read-only: its permissions let no one write it");
 
-    std::string aside;
-    const int descriptor = CreateAside(path, aside);
-    if (descriptor < 0) Refuse(errno);
-    auto abandon = [&](int error) {
-        ::close(descriptor);
-        ::unlink(aside.c_str());
+    descriptor_ = CreateAside(path_, aside_);
+    if (descriptor_ < 0) Refuse(errno);
+    // A file written over keeps the permissions the person gave it.
+    if (replacing && ::fchmod(descriptor_, existing.st_mode & 07777) != 0) {
+        const int error = errno;
+        ::close(descriptor_);
+        ::unlink(aside_.c_str());
         Refuse(error);
-    };
-    // A picture written over keeps the permissions the person gave it.
-    if (replacing && ::fchmod(descriptor, existing.st_mode & 07777) != 0) abandon(errno);
+    }
+}
+
+FileAside::~FileAside()
+{
+    if (descriptor_ >= 0) ::close(descriptor_);
+    if (!moved_) ::unlink(aside_.c_str());
+}
+
+void FileAside::Abandon(int error)
+{
+    ::close(descriptor_);
+    descriptor_ = -1;
+    Refuse(error);
+}
+
+void FileAside::Write(std::string_view bytes, WriteCall write)
+{
+    if (write == nullptr) write = &::write;
     for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t written = write(descriptor, bytes.data() + done, bytes.size() - done);
+        const ssize_t written = write(descriptor_, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR) continue;
-        if (written < 0) abandon(errno);
+        if (written < 0) Abandon(errno);
         // No progress and no error: the disk takes nothing more.
-        if (written == 0) abandon(ENOSPC);
+        if (written == 0) Abandon(ENOSPC);
         done += static_cast<std::size_t>(written);
     }
+}
+
+void FileAside::MoveIntoPlace()
+{
     // Some file systems report a full disk or a lost device only here.
-    if (::fsync(descriptor) != 0) abandon(errno);
-    if (::close(descriptor) != 0) {
-        const int error = errno;
-        ::unlink(aside.c_str());
-        Refuse(error);
-    }
-    if (::rename(aside.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(aside.c_str());
-        Refuse(error);
-    }
+    if (::fsync(descriptor_) != 0) Abandon(errno);
+    const int closed = ::close(descriptor_);
+    descriptor_ = -1;
+    if (closed != 0) Refuse(errno);
+    if (::rename(aside_.c_str(), path_.c_str()) != 0) Refuse(errno);
+    moved_ = true;
+}
+
+void WriteFileAside(const std::string& requested, std::string_view bytes, WriteCall write)
+{
+    FileAside file(requested);
+    file.Write(bytes, write);
+    file.MoveIntoPlace();
 }
 
 void WritePngFile(const QImage& image, const QString& path)

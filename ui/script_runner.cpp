@@ -13,31 +13,33 @@ namespace {
 // The replay's pictures, written as the window saves its own.
 class PngWriter : public PictureWriter {
 public:
-    explicit PngWriter(const ImageCanvas& canvas) : canvas_(canvas) {}
+    explicit PngWriter(const LiveSession& live) : live_(live) {}
     void WritePicture(const std::filesystem::path& path) override
     {
-        WritePngFile(canvas_.Image(), QString::fromStdString(path.string()));
+        live_.CheckOutput(path);
+        WritePngFile(live_.canvas.Image(), QString::fromStdString(path.string()));
     }
 
 private:
-    const ImageCanvas& canvas_;
+    const LiveSession& live_;
 };
 
 }  // namespace
 
 int RunScript(const std::vector<Command>& commands, const std::filesystem::path& dataFile, const QString& framesFolder,
-              std::ostream& out, std::ostream& err, const QString& csvFile)
+              std::ostream& out, std::ostream& err, const QString& csvFile, RunFiles files)
 {
-    LiveSession live(dataFile);
-    PngWriter pictures(live.canvas);
+    LiveSession live(dataFile, std::move(files));
+    PngWriter pictures(live);
     Replay replay(live.session, out, err, &pictures, framesFolder.toStdString());
     CsvRecorder csv(live.session, [&replay](const std::string& message) { replay.Fail(message); });
     if (!csvFile.isEmpty()) {
         try {
-            csv.Start(csvFile);
+            csv.Begin(csvFile);
+            csv.Start();
         } catch (const WriteError& failure) {
-            err << "rigid-body: cannot write the data '" << PrintableText(csvFile.toStdString())
-                << "': " << failure.what() << '\n';
+            err << "rigid-body: cannot write the data '" << ShownPath(csvFile.toStdString()) << "': " << failure.what()
+                << '\n';
             return 2;
         }
     }

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-#include <QFileInfo>
-
 #include "ui/png_file.h"
-#include "ui/whole_lines.h"
 #include "session/script_line.h"
 
 SessionRecorder::SessionRecorder(Session& session, ErrorReporter reportError)
@@ -29,26 +26,11 @@ std::string Header(const std::filesystem::path& dataFile)
 
 }  // namespace
 
-void SessionRecorder::Start(const QString& path)
+void SessionRecorder::Begin(const QString& path) { file_.Begin(path, Header(session_.DataFile())); }
+
+void SessionRecorder::Start()
 {
-    file_.setFileName(path);
-    // A file is started aside and moved into place, so that a full disk
-    // leaves an earlier recording whole; a pipe or a device is written as is.
-    const QFileInfo target(path);
-    const bool plainFile = !target.exists() || target.isFile();
-    if (plainFile) WriteFileAside(path.toStdString(), Header(session_.DataFile()) + '\n');
-    // Unbuffered: every line reaches the file as it is written.
-    if (!file_.open(QIODevice::WriteOnly | (plainFile ? QIODevice::Append : QIODevice::Truncate) |
-                    QIODevice::Unbuffered))
-        throw WriteError(file_.errorString().toStdString());
-    if (!plainFile) {
-        try {
-            AppendWholeLine(file_, Header(session_.DataFile()));
-        } catch (const WriteError&) {
-            file_.close();
-            throw;
-        }
-    }
+    file_.PutInPlace();
     listening_ = session_.Listen(*this);
     Applying({.kind = CommandKind::Size, .x = session_.Width(), .y = session_.Height()});
 }
@@ -58,7 +40,7 @@ void SessionRecorder::Applying(const Command& command)
     const bool resize = command.kind == CommandKind::Size;
     if (resize && QSize(command.x, command.y) == replayedSize_) return;
     try {
-        AppendWholeLine(file_, ScriptLine(command));
+        file_.Append(ScriptLine(command));
     } catch (const UnwritableCommand& error) {
         Stop(std::string(error.what()) + ", which a script line cannot hold");
         return;
@@ -71,8 +53,8 @@ void SessionRecorder::Applying(const Command& command)
 
 void SessionRecorder::Stop(const std::string& why)
 {
-    reportError_("recording to '" + file_.fileName().toStdString() + "' stopped: " + why +
+    reportError_("recording to '" + file_.ShownPath() + "' stopped: " + why +
                  "; the file holds the session up to here");
-    file_.close();
+    file_.Close();
     listening_.Stop();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QFile>
 #include <QSize>
 
 #include "session/session.h"
 #include "ui/error_reporter.h"
+#include "ui/line_file.h"
 
 // Writes every command applied to the session to a file, as the script that
 // replays the session to the same state: one line per command, in the file as
@@ -15,9 +15,12 @@ class SessionRecorder : private SessionListener {
 public:
     SessionRecorder(Session& session, ErrorReporter reportError);
 
-    // Empties the file at `path` and starts recording into it; throws
-    // WriteError with the reason when it cannot be written.
-    void Start(const QString& path);
+    // Begins the file at `path` with a comment naming the data file,
+    // replacing nothing yet (see LineFile), then Start puts it in place and
+    // records into it from then on. Each throws WriteError with the reason the
+    // file cannot be written.
+    void Begin(const QString& path);
+    void Start();
 
 private:
     void Applying(const Command& command) override;
@@ -27,7 +30,7 @@ private:
 
     Session& session_;
     ErrorReporter reportError_;
-    QFile file_;
+    LineFile file_;
     QSize replayedSize_{Session::kStartWidth, Session::kStartHeight};
     Session::Listening listening_;
 };

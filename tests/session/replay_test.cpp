@@ -282,3 +282,18 @@ TEST(Replay, RandomSessionsMatchTheRulesWrittenOutAgain)
     EXPECT_GT(seeksRefused, 0);
     EXPECT_GT(seeks, seeksRefused);
 }
+
+// A state line lost on the way out is a failure, said once, and the replay
+// goes on to say what else it meets.
+TEST(Replay, ALostStateLineIsReportedOnceAndFails)
+{
+    RecordingCanvas canvas(879, 552);
+    Session session(canvas, kDefaultData);
+    std::ostream lost(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(ReplayScript(session, ParseScript("startstop\nstate\ntick\nstate\ndensity x\nstate\n", "s"), lost, err),
+              1);
+    EXPECT_EQ(err.str(),
+              "line 2: error: cannot write to standard output; no further state lines are written\n"
+              "line 5: error: density \"x\" is not a number: enter a positive number, such as 1 or 2.5\n");
+}

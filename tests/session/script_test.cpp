@@ -8,7 +8,7 @@ namespace {
 
 using Kind = CommandKind;
 
-std::string UsageError(std::string_view script)
+std::string Refusal(std::string_view script)
 {
     try {
         ParseScript(script, "s.txt");
@@ -66,16 +66,16 @@ TEST(ParseScript, CommentsBlankLinesAndLineEndings)
 
 TEST(ParseScript, UsageErrorsNameFileLineAndProblem)
 {
-    EXPECT_EQ(UsageError("state\n\nwiggle 3\n"), "s.txt:3: unknown command \"wiggle\"");
-    EXPECT_EQ(UsageError("State"), "s.txt:1: unknown command \"State\"");
-    EXPECT_EQ(UsageError("size 0 10"), "s.txt:1: 'size' takes a width and a height in pixels, each from 1 to 16384");
-    EXPECT_EQ(UsageError("size 10"), UsageError("size 0 10"));
-    EXPECT_EQ(UsageError("tick -1"), "s.txt:1: 'tick' takes an optional count of timer periods from 0 to 1000000000");
-    EXPECT_EQ(UsageError("tick 1 2"), UsageError("tick -1"));
-    EXPECT_EQ(UsageError("press 1.5 2"), "s.txt:1: 'press' takes a pixel column and row, whole numbers");
-    EXPECT_EQ(UsageError("release 1 2147483648"), "s.txt:1: 'release' takes a pixel column and row, whole numbers");
-    EXPECT_EQ(UsageError("state now"), "s.txt:1: 'state' takes no arguments");
-    EXPECT_EQ(UsageError("frame   "), "s.txt:1: 'frame' takes the path of the PNG file to write");
+    EXPECT_EQ(Refusal("state\n\nwiggle 3\n"), "s.txt:3: unknown command \"wiggle\"");
+    EXPECT_EQ(Refusal("State"), "s.txt:1: unknown command \"State\"");
+    EXPECT_EQ(Refusal("size 0 10"), "s.txt:1: 'size' takes a width and a height in pixels, each from 1 to 16384");
+    EXPECT_EQ(Refusal("size 10"), Refusal("size 0 10"));
+    EXPECT_EQ(Refusal("tick -1"), "s.txt:1: 'tick' takes an optional count of timer periods from 0 to 1000000000");
+    EXPECT_EQ(Refusal("tick 1 2"), Refusal("tick -1"));
+    EXPECT_EQ(Refusal("press 1.5 2"), "s.txt:1: 'press' takes a pixel column and row, whole numbers");
+    EXPECT_EQ(Refusal("release 1 2147483648"), "s.txt:1: 'release' takes a pixel column and row, whole numbers");
+    EXPECT_EQ(Refusal("state now"), "s.txt:1: 'state' takes no arguments");
+    EXPECT_EQ(Refusal("frame   "), "s.txt:1: 'frame' takes the path of the PNG file to write");
 }
 
 TEST(ParseScript, StepReloadAndOpen)
@@ -86,9 +86,15 @@ TEST(ParseScript, StepReloadAndOpen)
     EXPECT_EQ(commands[1].kind, Kind::Reload);
     EXPECT_EQ(commands[2].kind, Kind::Open);
     EXPECT_EQ(commands[2].text, "other data.txt # kept");
-    EXPECT_EQ(UsageError("step 2"), "s.txt:1: 'step' takes no arguments");
-    EXPECT_EQ(UsageError("reload x"), "s.txt:1: 'reload' takes no arguments");
-    EXPECT_EQ(UsageError("open \t"), "s.txt:1: 'open' takes the path of a data file");
+    EXPECT_EQ(Refusal("step 2"), "s.txt:1: 'step' takes no arguments");
+    EXPECT_EQ(Refusal("reload x"), "s.txt:1: 'reload' takes no arguments");
+    EXPECT_EQ(Refusal("open \t"), "s.txt:1: 'open' takes the path of a data file");
+    // The system would take a path only up to a NUL, and so another file.
+    using namespace std::string_literals;
+    EXPECT_EQ(Refusal("open data.txt\0junk"s),
+              "s.txt:1: 'open' takes the path of a data file, which cannot hold a NUL byte");
+    EXPECT_EQ(Refusal("frame a.png\0"s),
+              "s.txt:1: 'frame' takes the path of the PNG file to write, which cannot hold a NUL byte");
 }
 
 TEST(ParseScript, PauseSpeedAndView)
@@ -110,10 +116,10 @@ TEST(ParseScript, PauseSpeedAndView)
     const std::string speed = "s.txt:1: 'speed' takes a number from 0.125 to 4, such as 0.5 or 2";
     for (const char* bad : {"speed", "speed 1 2", "speed 0.124", "speed 4.000000000000001", "speed 0", "speed -1",
                             "speed 1,5", "speed inf", "speed nan", "speed 0x1", "speed 1e400"})
-        EXPECT_EQ(UsageError(bad), speed) << bad;
-    EXPECT_EQ(UsageError("pause now"), "s.txt:1: 'pause' takes no arguments");
+        EXPECT_EQ(Refusal(bad), speed) << bad;
+    EXPECT_EQ(Refusal("pause now"), "s.txt:1: 'pause' takes no arguments");
     const std::string view =
         "s.txt:1: 'view' takes an overlay (com, velocity, force, omega, trail or axes) and on or off";
     for (const char* bad : {"view com", "view Trail on", "view com ON", "view com on off", "view mass on"})
-        EXPECT_EQ(UsageError(bad), view) << bad;
+        EXPECT_EQ(Refusal(bad), view) << bad;
 }

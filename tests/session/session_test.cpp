@@ -10,6 +10,7 @@
 
 #include "session/quantities.h"
 #include "session/script_line.h"
+#include "sim/setup_error.h"
 #include "sim/motion.h"
 #include "tests/session/scripted_session.h"
 
@@ -230,6 +231,10 @@ TEST(Session, ListenersHearEveryCommandAppliedOnce)
         "density 1\ndensity x\ndensity x\nsize 879 552\nview com on\nview com on\n");
     EXPECT_EQ(heard.lines, (std::vector<std::string>{"press 440 292", "release 470 262", "startstop", "tick 4", "pause",
                                                      "speed 0.125", "step", "density x", "view com on"}));
+    // No script line could hold it, so no one hears of it.
+    using namespace std::string_literals;
+    EXPECT_THROW(s.session.Apply({.kind = CommandKind::Open, .text = "data.txt\0junk"s}), SetupError);
+    EXPECT_EQ(heard.lines.size(), 9u);
     EXPECT_EQ(heard.steps, 5);
     EXPECT_EQ(heard.timings, 3);                // started, paused, slowed; the edit found it halted
     EXPECT_EQ(s.canvas.calls.back(), "pen 0");  // the overlay leaves the pen black for the scene

@@ -236,6 +236,22 @@ TEST(SetupBody, RefusesAMissingFileNamingItsFullPath)
     EXPECT_EQ(s.body, RigidBody{});
 }
 
+// A path in a message shows every byte as it is and keeps the message a line.
+TEST(SetupBody, PathsInMessagesShowWhatIsThere)
+{
+    const TempFile folder("");
+    const std::string many(150, 'a');
+    const std::string message = ExpectRefusedAt(folder.folder() / "\x1B[31mred" / many / (many + "\xC3\xA9.txt"));
+    ExpectContains(message, folder.folder().string() + "/\\x1B[31mred/aaaa");
+    ExpectContains(message, "a...a");
+    ExpectContains(message, "aa\xC3\xA9.txt\": No such file or directory");
+    EXPECT_LT(message.size(), kLongestShownPath + 100) << message;
+    // Cut between characters only: a cut inside one would show bytes that are
+    // not in the path.
+    EXPECT_EQ(ShownPath(std::string(kLongestShownPath / 2 - 1, 'a') + "\xC3\xA9" + std::string(200, 'b')),
+              std::string(kLongestShownPath / 2 - 1, 'a') + "..." + std::string(kLongestShownPath / 2, 'b'));
+}
+
 TEST(SetupBody, RefusesCountsThatAreNotWholeAndPositive)
 {
     for (const char* count : {"0", "-2", "2.5", "1e999", "inf", "nan"}) {

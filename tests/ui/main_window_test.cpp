@@ -1,8 +1,13 @@
 #include "ui/main_window.h"
 
+#include <climits>
 #include <fstream>
 
 #include <QAction>
+#include <QDataStream>
+#include <QDir>
+#include <QScreen>
+#include <QSettings>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "session/csv.h"
+#include "session/speed.h"
 #include "tests/test_files.h"
 #include "ui/Unit1.h"
 #include "ui/csv_recorder.h"
@@ -59,6 +65,25 @@ struct Desk : testing::Test {
     std::unique_ptr<LiveSession> live;
     std::unique_ptr<MainWindow> window;
 };
+
+// A saved geometry as QWidget::saveGeometry writes it (format 3.0), saying
+// the window stood at `rect` on a screen `screenWidth` wide; one from a screen
+// of another width is not restored.
+QByteArray SavedGeometry(QRect rect, qint32 screenWidth)
+{
+    QByteArray saved;
+    QDataStream stream(&saved, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    stream << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << rect << rect << qint32(0) << quint8(0) << quint8(0)
+           << screenWidth << rect;
+    return saved;
+}
+
+std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 QStringList MenuTitles(QMenuBar* bar)
 {
@@ -217,7 +242,8 @@ TEST_F(Desk, ExportWritesTheKeptRunAsCsvWroteItAndSettingsComeBack)
     // As --csv writes them; it stops before the session it listens to goes.
     auto csv = std::make_unique<CsvRecorder>(form.CurrentSession(),
                                              [&errors](const std::string& message) { errors.push_back(message); });
-    csv->Start(QString::fromStdString(live.string()));
+    csv->Begin(QString::fromStdString(live.string()));
+    csv->Start();
     form.Image1MouseDown(440, 292);
     form.Image1MouseUp(470, 262);
     form.Button3Click();
@@ -252,4 +278,58 @@ TEST_F(Desk, ExportWritesTheKeptRunAsCsvWroteItAndSettingsComeBack)
     EXPECT_TRUE(IsShown(Form().CurrentSession().ShownOverlays(), Overlay::Velocity));
     EXPECT_TRUE(again.OverlayActions()[1]->isChecked());
     EXPECT_EQ(Form().Edit1->text(), "1");  // the density does not persist
+}
+
+// Settings come from a file anyone can edit or carry to a smaller screen: the
+// window opens whole on its screen, is saved back as it was shown, and its
+// speed is one of the menu's. Settings that cannot be saved say so at once.
+TEST_F(Desk, HostileSettingsOpenTheWindowWholeAndTheSpeedOnTheMenu)
+{
+    const std::tuple<QRect, QVariant, double> cases[] = {
+        {QRect(0, 0, 1000000, 1000000), 0.13, 0.125},
+        {QRect(0, 0, 7680, 4320), 0.3, 0.25},
+        {QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)), 100, 4},
+        {QRect(-50000, 90000, 400, 300), "fast", 1},
+    };
+    for (const auto& [rect, speed, shown] : cases) {
+        QSettings("rigid-body", "rigid-body")
+            .setValue("geometry", SavedGeometry(rect, QGuiApplication::primaryScreen()->geometry().width()));
+        QSettings("rigid-body", "rigid-body").setValue("speed", speed);
+        MainWindow& w = Open();
+        const QRect available = w.screen()->availableGeometry();
+        EXPECT_TRUE(available.contains(w.frameGeometry())) << rect.width() << " x " << rect.height();
+        EXPECT_EQ(Form().CurrentSession().Speed(), shown);
+        EXPECT_TRUE(w.Actions()
+                        .speeds[std::find(kSpeedChoices.begin(), kSpeedChoices.end(), shown) - kSpeedChoices.begin()]
+                        ->isChecked());
+        w.close();
+        QWidget saved;
+        saved.restoreGeometry(QSettings("rigid-body", "rigid-body").value("geometry").toByteArray());
+        EXPECT_TRUE(available.contains(saved.geometry()));
+    }
+
+    const QString path = QSettings("rigid-body", "rigid-body").fileName();
+    QFile::remove(path);
+    QDir().mkpath(path);
+    MainWindow& w = Open();
+    EXPECT_TRUE(w.statusBar()->currentMessage().startsWith("The settings cannot be saved in " + path + ": "));
+    w.close();
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+// A picture or an export never replaces what the run reads or writes,
+// whatever name it is given.
+TEST_F(Desk, PicturesAndExportsNeverWriteOverTheRunsFiles)
+{
+    Open();
+    const std::filesystem::path csv = file.folder() / "run.csv", link = file.folder() / "link.txt";
+    std::ofstream(csv) << "step\n";
+    std::filesystem::create_symlink(file.path(), link);
+    live->files.AddOutput("the CSV data (--csv)", csv);
+    for (const std::filesystem::path& path : {link, csv}) {
+        Form().SavePicture(QString::fromStdString(path.string()));
+        window->ExportData(QString::fromStdString(path.string()));
+    }
+    EXPECT_EQ(ReadAll(file.path()), kTwoParticles);
+    EXPECT_EQ(ReadAll(csv), "step\n");
 }

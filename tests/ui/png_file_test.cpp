@@ -116,6 +116,26 @@ TEST(WriteFileAside, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)
     EXPECT_TRUE(S_ISCHR(device.st_mode));
 }
 
+// A link is written through, to the file it points to, and a file that may
+// not be written is refused even where the system would let it be replaced.
+TEST(WriteFileAside, WritesThroughALinkButNeverOverAReadOnlyFile)
+{
+    const TempFile target("old", "target.csv");
+    const std::filesystem::path link = target.folder() / "link.csv";
+    std::filesystem::create_symlink(target.path(), link);
+    EXPECT_EQ(Written([&] { WriteFileAside(link.string(), "new"); }), "written");
+    EXPECT_EQ(ReadFile(target.path()), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+    ASSERT_EQ(::chmod(target.path().c_str(), 0444), 0);
+    const std::string reason = Written([&] { WriteFileAside(link.string(), "newer"); });
+    EXPECT_TRUE(reason == "it is read-only: its permissions let no one write it" || reason == "Permission denied")
+        << reason;
+    EXPECT_EQ(ReadFile(target.path()), "new");
+    EXPECT_EQ(std::filesystem::status(target.path()).permissions(), std::filesystem::perms(0444));
+    EXPECT_EQ(EntriesIn(target.folder()), 2u);
+}
+
 TEST_F(FullDisk, SavingOverAPictureKeepsItAndReportsTheReason)
 {
     std::vector<std::string> errors;
@@ -136,7 +156,7 @@ TEST_F(FullDisk, ScriptFramesFailWithTheReasonAndAFailureCode)
     // One message for the frames, which then stop; one for the frame asked for.
     EXPECT_EQ(err.str(), "line 0: error: cannot write the picture '" + frames +
                              "/frame-000001.png': No space left on device\n"
-                             "error: no further frames are written to '" +
+                             "line 0: error: no further frames are written to '" +
                              frames +
                              "'\n"
                              "line 1: error: cannot write the picture '" +
@@ -156,7 +176,7 @@ TEST_F(FullDisk, AReadOnlyFramesFolderIsReportedOnce)
               1);
     EXPECT_EQ(err.str(), "line 0: error: cannot write the picture '" + frames.string() +
                              "/frame-000001.png': Read-only file system\n"
-                             "error: no further frames are written to '" +
+                             "line 0: error: no further frames are written to '" +
                              frames.string() + "'\n");
 }
 
@@ -167,7 +187,8 @@ TEST_F(FullDisk, ARecordingThatCannotStartSaysWhy)
     for (const auto& [path, reason] : {std::pair<std::string, std::string>{good_.string(), "No space left on device"},
                                        {"/dev/full", "No space left on device"}}) {
         SessionRecorder recorder(live.session, [](const std::string&) {});
-        EXPECT_EQ(Written([&] { recorder.Start(QString::fromStdString(path)); }), reason) << path;
+        const QString target = QString::fromStdString(path);
+        EXPECT_EQ(Written([&] { recorder.Begin(target); }), reason) << path;
     }
     ExpectUntouched();
 }

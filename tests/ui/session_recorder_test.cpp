@@ -43,7 +43,8 @@ struct Recording : WindowFixture {
         form->show();
         recorder = std::make_unique<SessionRecorder>(form->CurrentSession(),
                                                      [this](const std::string& m) { errors.push_back(m); });
-        recorder->Start(QString::fromStdString(record.path().string()));
+        recorder->Begin(QString::fromStdString(record.path().string()));
+        recorder->Start();
         return *form;
     }
 
@@ -182,7 +183,7 @@ TEST(RecordingStart, AFileThatCannotBeWrittenIsRefusedWithTheReason)
     for (const auto& [path, reason] : cases) {
         SessionRecorder recorder(live.session, [](const std::string&) {});
         try {
-            recorder.Start(path);
+            recorder.Begin(path);
             ADD_FAILURE() << path.toStdString() << " was taken";
         } catch (const WriteError& failure) {
             EXPECT_TRUE(QString(failure.what()).contains(reason, Qt::CaseInsensitive))
