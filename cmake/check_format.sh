@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 clang_format="${1:-clang-format}"
-find app bench lesson math session sim tests ui \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find app bench lesson math python session sim tests ui \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 "$clang_format" --dry-run --Werror

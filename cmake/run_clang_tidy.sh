@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 status=0
-run-clang-tidy -p build/ci -j 2 -quiet "^$PWD/(app|bench|lesson|math|session|sim|tests|ui)/" >"$log" 2>&1 || status=$?
+run-clang-tidy -p build/ci -j 2 -quiet "^$PWD/(app|bench|lesson|math|python|session|sim|tests|ui)/" >"$log" 2>&1 || status=$?
 # Only the findings: not the commands, nor the count of warnings in headers
 # outside the tree.
 grep -v -e '^clang-tidy' -e 'warnings generated' -e '^Suppressed' -e 'header-filter' "$log" || true

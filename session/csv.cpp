@@ -1,7 +1,5 @@
 #include "session/csv.h"
 
-#include <initializer_list>
-
 #include "session/json_number.h"
 #include "session/quantities.h"
 
@@ -11,6 +9,25 @@ std::string CsvHeader()
            "quaternionNorm";
 }
 
+std::array<double, kCsvNumbers> CsvNumbers(long long steps, double totalMass, const Motion& motion)
+{
+    const KineticEnergy energy = KineticEnergyOf(totalMass, motion);
+    return {SimulatedTime(steps),
+            motion.position.x,
+            motion.position.y,
+            motion.linearVelocity.x,
+            motion.linearVelocity.y,
+            motion.angularVelocity.z,
+            AngleAboutZ(motion.orientation),
+            energy.linear,
+            energy.rotational,
+            energy.total,
+            motion.force.x,
+            motion.force.y,
+            motion.torque.z,
+            Length(motion.orientation)};
+}
+
 std::string CsvRow(const SimulationContext& simulation)
 {
     return CsvRow(simulation.steps, simulation.body.totalMass, MotionOf(simulation.body));
@@ -18,12 +35,8 @@ std::string CsvRow(const SimulationContext& simulation)
 
 std::string CsvRow(long long steps, double totalMass, const Motion& motion)
 {
-    const KineticEnergy energy = KineticEnergyOf(totalMass, motion);
     std::string row = std::to_string(steps);
-    for (double value :
-         {SimulatedTime(steps), motion.position.x, motion.position.y, motion.linearVelocity.x, motion.linearVelocity.y,
-          motion.angularVelocity.z, AngleAboutZ(motion.orientation), energy.linear, energy.rotational, energy.total,
-          motion.force.x, motion.force.y, motion.torque.z, Length(motion.orientation)}) {
+    for (double value : CsvNumbers(steps, totalMass, motion)) {
         row += ',';
         AppendJsonNumber(row, value);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "session/simulation_context.h"
@@ -20,3 +22,8 @@ std::string CsvRow(const SimulationContext& simulation);
 // The row of a kept motion after `steps` steps, for a body of `totalMass`: the
 // very row the body would give standing in that motion.
 std::string CsvRow(long long steps, double totalMass, const Motion& motion);
+
+// The numbers of that row after its step count, in the header's order, for
+// those who keep them as doubles rather than as text.
+inline constexpr std::size_t kCsvNumbers = 14;
+std::array<double, kCsvNumbers> CsvNumbers(long long steps, double totalMass, const Motion& motion);

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root as a package would, checks what a
-# desktop and a package manager read from it, runs the installed program from
-# a folder with no data.txt, and builds, lints and lists the Debian package.
-#   install_test.sh BUILD_DIR SOURCE_DIR APP_ID PREFIX BINDIR DATADIR MANDIR
-# (the prefix the build was configured with, and the folders below it)
+# desktop and a package manager read from it, runs the installed program (and
+# Python module) from a folder with no data.txt, and builds, lints and lists
+# the Debian package.
+#   install_test.sh BUILD_DIR SOURCE_DIR APP_ID PREFIX BINDIR DATADIR MANDIR [PYTHON]
+# (the prefix the build was configured with, and the folders below it; the
+# interpreter the Python module was built for, when it was)
 set -euo pipefail
 build=$(realpath "$1")
 source=$(realpath "$2")
@@ -12,6 +14,7 @@ prefix=$4
 bindir=$5
 datadir=$6
 mandir=$7
+python=${8:-}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -82,15 +85,33 @@ built=$(cd "$source" && "$build/app/rigid-body" --script - <<<"$script")
 grep -q '"particleCount":8' <<<"$installed" || fail "the installed run printed no state: $installed"
 [ "$installed" = "$built" ] || fail "the installed run differs from the built one"
 
+# The installed module, found where the interpreter looks under the prefix,
+# sets up the installed L by itself and replays the script to the same state.
+check_module() { # FOLDER
+    [ -n "$python" ] || return 0
+    (cd "$work/elsewhere" && PYTHONPATH=$1 PYTHONDONTWRITEBYTECODE=1 "$python" - "$script" "$installed" <<'EOF'
+import json, sys
+import rigidbody
+script, printed = sys.argv[1], sys.argv[2]
+assert rigidbody.Session().apply(script) == [json.loads(printed, parse_int=float)], "the module's state differs"
+EOF
+    ) || fail "the module installed in $1 does not replay the script as the program does"
+}
+if [ -n "$python" ]; then
+    python_dir=lib/python3/dist-packages
+    [ "$prefix" = /usr ] || python_dir=lib/python$("$python" -c 'import sys; print("%d.%d" % sys.version_info[:2])')/dist-packages
+    check_module "$root$prefix/$python_dir"
+fi
+
 # The installed lessons find their installed bodies, and answer as the shipped
 # ones do in the source tree.
 lessons=("$root$prefix/$datadir"/rigid-body/lessons/*.toml)
 [ "${#lessons[@]}" -ge 5 ] && [ -f "${lessons[0]}" ] || fail "the lessons are not installed"
 for lesson in "${lessons[@]}"; do
-    installed=$(cd "$work/elsewhere" && "$root$program" --check-lesson "$lesson") ||
+    answered=$(cd "$work/elsewhere" && "$root$program" --check-lesson "$lesson") ||
         fail "the installed lesson $lesson does not check"
-    built=$("$build/app/rigid-body" --check-lesson "$source/examples/lessons/${lesson##*/}")
-    [ "$installed" = "$built" ] || fail "the installed lesson ${lesson##*/} answers otherwise than the shipped one"
+    expected=$("$build/app/rigid-body" --check-lesson "$source/examples/lessons/${lesson##*/}")
+    [ "$answered" = "$expected" ] || fail "the installed lesson ${lesson##*/} answers otherwise than the shipped one"
 done
 
 # The package goes under /usr whatever the build's prefix, with no path of that
@@ -104,12 +125,16 @@ dpkg-deb --info "$package"
 dpkg-deb --contents "$package"
 dpkg-deb --extract "$package" "$work/unpacked"
 check_paths "$work/unpacked" /usr
+check_module "$work/unpacked/usr/lib/python3/dist-packages"
 if [ "$prefix" != /usr ] && find "$work/unpacked" -type f -exec zgrep -lF -- "$prefix/" {} +; then
     fail "the files above name the build's prefix $prefix"
 fi
-diff <(cd "$root" && find . -type f | sed "s|^\./${prefix#/}/|./usr/|" | sort) \
+diff <(cd "$root" && find . -type f | sed -e "s|^\./${prefix#/}/|./usr/|" \
+                                          -e "s|/lib/python3\.[0-9]*/dist-packages/|/lib/python3/dist-packages/|" | sort) \
      <(cd "$work/unpacked" && find . -type f | sort) ||
     fail "the package's files differ from the installed ones"
 lintian --fail-on error,warning --display-info "$package" || fail "lintian finds the faults above"
 dpkg-deb --field "$package" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt's widgets"
+[ -z "$python" ] || dpkg-deb --field "$package" Recommends | grep -q 'python3-numpy' ||
+    fail "the package does not recommend what the Python module needs"
 echo "installed, validated and packaged"
