@@ -10,7 +10,8 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
           locales clang-format clang-tidy libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth xdotool imagemagick
-          dpkg-dev file desktop-file-utils appstream libxml2-utils groff-base lintian python3)
+          dpkg-dev file desktop-file-utils appstream libxml2-utils groff-base lintian python3 dbus at-spi2-core
+          python3-pyatspi)
 
 install_missing() {
     local missing=()

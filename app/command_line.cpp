@@ -34,6 +34,13 @@ CommandLine::CommandLine(const QStringList& arguments)
                        "  Ctrl+G      show or hide the plots: energies, momenta, the orientation's length\n"
                        "  Ctrl+T      show or hide the timeline: a slider over the kept steps\n"
                        "  Ctrl+Q      quit\n"
+                       "  Tab         the next control: Start/Stop, the density box, the drawing area, the timeline\n"
+                       "In the drawing area, a push with keys, the same press and release a mouse makes:\n"
+                       "  N           choose the next particle to push (also ])\n"
+                       "  P           choose the particle before (also [)\n"
+                       "  Arrows      set the push: 1 pixel a press, 10 with Shift\n"
+                       "  Enter       push; the press is made where a press finds the particle, as if unturned\n"
+                       "  Escape      cancel the push\n"
                        "\n"
                        "Script commands for --script, one a line (see the manual):\n") +
         QString::fromStdString(CommandSummary()));

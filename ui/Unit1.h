@@ -7,7 +7,9 @@
 #include "session/session.h"
 #include "ui/error_reporter.h"
 
+class AreaDescription;
 class ImageView;
+class PushKeys;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,6 +53,10 @@ public:
     void SavePicture(const QString& path);
 
     Session& CurrentSession() { return session_; }
+    const Session& CurrentSession() const { return session_; }
+    // The drawing area as a screen reader meets it, and its keys for a push.
+    AreaDescription& Description() const { return *description_; }
+    PushKeys& Keys() const { return *keys_; }
     const SimulationContext& Simulation() const { return session_.Simulation(); }
     const std::filesystem::path& DataFile() const { return session_.DataFile(); }
     bool Running() const { return session_.Running(); }
@@ -88,5 +94,7 @@ private:
     Session& session_;
     ErrorReporter reportError_;
     QLabel* densityNote_;
+    AreaDescription* description_;
+    PushKeys* keys_;
     Session::Listening listening_;
 };

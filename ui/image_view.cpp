@@ -39,14 +39,15 @@ ImageView::ImageView(const ImageCanvas& canvas, QWidget* parent) : QWidget(paren
     // The picture covers the whole area: nothing behind it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A press here takes the keys back from the density box, so that the
-    // window's keys act again.
-    setFocusPolicy(Qt::ClickFocus);
+    // window's keys act again; Tab brings them here for a push with keys.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), canvas_.Image(), event->rect());
+    if (paintOver) paintOver(painter);
     ReportFirstFrame();
 }
 

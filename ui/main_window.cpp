@@ -187,6 +187,18 @@ QString MainWindow::KeysHelp() const
     row(QStringLiteral("Press on a disc, release elsewhere"),
         QStringLiteral("push: the drag in pixels, y up, is added to the force, its moment about the centre "
                        "of mass to the torque; both act at every step until the body is rebuilt"));
+    row(QStringLiteral("Tab, Shift+Tab"),
+        QStringLiteral("the next or the previous control: Start/Stop, the density box, the drawing area (framed "
+                       "while it has the keys), the timeline"));
+    row(QStringLiteral("N or ], P or ["),
+        QStringLiteral("in the drawing area: choose the next or the previous particle to push, counted from 1; "
+                       "the chosen disc is ringed"));
+    row(QStringLiteral("Arrows, Shift+Arrows"),
+        QStringLiteral("in the drawing area: set the push, 1 or 10 pixels a press, shown as a dashed arrow"));
+    row(QStringLiteral("Enter, Escape"),
+        QStringLiteral("in the drawing area: push, the same press and release a mouse makes; or cancel. A press "
+                       "finds a particle where it would lie unturned: once the body has turned, a dotted ring "
+                       "marks that place, where the push starts"));
     row(QStringLiteral("density box"),
         QStringLiteral("mass per unit area; every change stops the run and rebuilds the body; a refused "
                        "text is marked and the body keeps its density"));
