@@ -83,12 +83,13 @@ void Narration::Refused(const Command& command, Refusal refusal)
         break;
     case Refusal::Command:
         if (command.kind == CommandKind::Seek)
-            Tell({QT_TRANSLATE_NOOP("Description", "Step %1 is not kept."), {SpokenNumber{double(command.count), 0}}});
+            Tell({QT_TRANSLATE_NOOP("Description", "Step %1 is not kept."),
+                  {SpokenNumber{static_cast<double>(command.count), 0}}});
         else
             Tell({QT_TRANSLATE_NOOP(
                       "Description",
                       "Step %1 could not be taken: its numbers would not be finite. The body stays as it was."),
-                  {SpokenNumber{session_.Simulation().steps + 1.0, 0}}});
+                  {SpokenNumber{static_cast<double>(session_.Simulation().steps + 1), 0}}});
         break;
     }
 }
