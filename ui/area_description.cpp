@@ -68,6 +68,8 @@ void AreaDescription::Answer(std::optional<Sentence> answer)
 void AreaDescription::Refresh()
 {
     soon_.stop();
+    // The running pace counts from the last description, whatever made it.
+    if (pace_.isActive()) pace_.start();
     sinceRefresh_.restart();
     QStringList sentences;
     if (answer_) sentences << Translated(*answer_);
