@@ -37,6 +37,13 @@ CommandLine::CommandLine(const QStringList& arguments)
                        "  Ctrl+L      open a lesson: notes, tasks and a prepared experiment\n"
                        "  Ctrl+W      close the lesson: your own settings and controls come back\n"
                        "  Ctrl+Q      quit\n"
+                       "  Tab         the next control: Start/Stop, the density box, the drawing area, the timeline\n"
+                       "In the drawing area, a push with keys, the same press and release a mouse makes:\n"
+                       "  N           choose the next particle to push (also ])\n"
+                       "  P           choose the particle before (also [)\n"
+                       "  Arrows      set the push: 1 pixel a press, 10 with Shift\n"
+                       "  Enter       push; the press is made where a press finds the particle, as if unturned\n"
+                       "  Escape      cancel the push\n"
                        "\n"
                        "Script commands for --script, one a line (see the manual):\n") +
         QString::fromStdString(CommandSummary()));

@@ -20,16 +20,27 @@ bool HoldsParticle(const DragState& drag, const RigidBody& body, const Simulatio
            static_cast<std::size_t>(drag.particleIndex) < body.particles.size();
 }
 
+bool PressHits(const Particle& particle, Vector3 position, double scale, int height, int x, int y)
+{
+    const double row = static_cast<double>(static_cast<long long>(height) - y);
+    const double dx = scale * (particle.centerOfMass.x + position.x) - x;
+    const double dy = scale * (particle.centerOfMass.y + position.y) - row;
+    return std::sqrt(dx * dx + dy * dy) <= scale * particle.radius;
+}
+
+std::optional<PixelPoint> PushStart(const Particle& particle, Vector3 position, double scale, int height)
+{
+    const auto x = TruncateToPixel(scale * (particle.centerOfMass.x + position.x));
+    const auto y = TruncateToPixel(height - scale * (particle.centerOfMass.y + position.y));
+    if (!x || !y) return std::nullopt;
+    return PixelPoint{*x, *y};
+}
+
 int ParticleAt(const RigidBody& body, const SimulationSettings& settings, int height, int x, int y)
 {
-    const double s = settings.scale;
-    const double row = static_cast<double>(static_cast<long long>(height) - y);
-    for (std::size_t i = 0; static_cast<double>(i) < settings.particleCount && i < body.particles.size(); ++i) {
-        const Particle& particle = body.particles[i];
-        const double dx = s * (particle.centerOfMass.x + body.position.x) - x;
-        const double dy = s * (particle.centerOfMass.y + body.position.y) - row;
-        if (std::sqrt(dx * dx + dy * dy) <= s * particle.radius && i <= INT_MAX) return static_cast<int>(i);
-    }
+    for (std::size_t i = 0; static_cast<double>(i) < settings.particleCount && i < body.particles.size(); ++i)
+        if (PressHits(body.particles[i], body.position, settings.scale, height, x, y) && i <= INT_MAX)
+            return static_cast<int>(i);
     return -1;
 }
 
@@ -38,17 +49,17 @@ void PressAt(DragState& drag, const RigidBody& body, const SimulationSettings& s
     drag.particleIndex = ParticleAt(body, settings, height, x, y);
     if (drag.particleIndex == -1) return;
 
-    const Particle& particle = body.particles[static_cast<std::size_t>(drag.particleIndex)];
-    const auto startX = TruncateToPixel(settings.scale * (particle.centerOfMass.x + body.position.x));
-    const auto startY = TruncateToPixel(height - settings.scale * (particle.centerOfMass.y + body.position.y));
-    // A hit lies within a few pixels of (x, y), so both fit unless (x, y) sits
-    // at the very edge of the int range; then the press grabs nothing.
-    if (!startX || !startY) {
+    // A hit lies within a few pixels of (x, y), so the start fits unless
+    // (x, y) sits at the very edge of the int range; then the press grabs
+    // nothing.
+    const auto start =
+        PushStart(body.particles[static_cast<std::size_t>(drag.particleIndex)], body.position, settings.scale, height);
+    if (!start) {
         drag.particleIndex = -1;
         return;
     }
-    drag.startX = *startX;
-    drag.startY = *startY;
+    drag.startX = start->x;
+    drag.startY = start->y;
 }
 
 void ReleaseAt(DragState& drag, RigidBody& body, const SimulationSettings& settings, Canvas& canvas, TextCells& cells,

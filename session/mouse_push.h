@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "sim/rigid_body.h"
 #include "session/canvas.h"
 #include "session/scene.h"
@@ -13,6 +15,22 @@ struct DragState {
 
     friend bool operator==(const DragState&, const DragState&) = default;
 };
+
+// A pixel of the drawing area, y down.
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+// Whether the circle of `particle`, at its un-rotated place about a body at
+// `position`, holds the pixel (x, y) of a drawing area `height` pixels high.
+bool PressHits(const Particle& particle, Vector3 position, double scale, int height, int x, int y);
+
+// Where a push on `particle` starts, and its arrow ends: the particle's
+// un-rotated centre truncated to a pixel, or nothing beyond the int range.
+std::optional<PixelPoint> PushStart(const Particle& particle, Vector3 position, double scale, int height);
 
 // The first particle whose circle holds the pixel (x, y) of a drawing area
 // `height` pixels high, or −1. Particles are tried at their un-rotated places:

@@ -1,15 +1,5 @@
 #include "sim/time_step.h"
 
-namespace {
-
-// Strict on all four sides: a centre exactly on an edge is outside.
-bool InsideDrawingArea(Vector3 p, double scale, int width, int height)
-{
-    return p.x > 0 && p.x * scale < width && p.y > 0 && p.y * scale < height;
-}
-
-}  // namespace
-
 void StepBody(RigidBody& body, const SimulationSettings& settings, double dt, int width, int height)
 {
     if (body.totalMass == 0.0) return;

@@ -15,9 +15,11 @@
 #include "session/json_number.h"
 #include "session/refusal.h"
 #include "sim/setup_error.h"
+#include "ui/area_description.h"
 #include "ui/image_view.h"
 #include "ui/live_session.h"
 #include "ui/png_file.h"
+#include "ui/push_keys.h"
 
 namespace {
 
@@ -77,6 +79,7 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
     // Unbounded, so that no paste is cut short unseen: the setup refuses a
     // text too long to be a density, and says so.
     Edit1->setMaxLength(std::numeric_limits<int>::max());
+    Edit1->setAccessibleName(QStringLiteral("density"));
 
     note_ = new QLabel(this);
     note_->setAutoFillBackground(true);
@@ -97,7 +100,14 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
+    // Tab goes from Start/Stop to the box and on to the drawing area. (Qt 6.4
+    // will not move the first widget of a chain after another one, so each of
+    // the others is put after Start/Stop instead, the box last.)
+    setTabOrder(Button3, Image1);
     setTabOrder(Button3, Edit1);
+    // Before the first setup, so that it tells of that one too.
+    description_ = new AreaDescription(session_, *Image1);
+    keys_ = new PushKeys(*this, *Image1, *description_);
     listening_ = session_.Listen(*this);
     FormCreate();
     // Connected last: the layout's own text is not an edit.
@@ -189,11 +199,14 @@ bool TForm1::Do(const Command& command)
         session_.Apply(command);
         return true;
     } catch (const DensityError& refusal) {
+        description_->Refused(command, Refusal::DensityText);
         MarkRefusedDensity(refusal.what());
         if (command.kind != CommandKind::Density) SayDensityStoodInTheWay(command, refusal.what());
     } catch (const SetupError& refusal) {
+        description_->Refused(command, Refusal::DataFile);
         reportError_(std::string(refusal.what()) + kOpenAnother);
     } catch (const CommandRefused& refusal) {
+        description_->Refused(command, Refusal::Command);
         if (command.kind == CommandKind::Tick || command.kind == CommandKind::Step) {
             stepRefused_ = true;
             ShowNote(QString::fromStdString(refusal.what()), false);

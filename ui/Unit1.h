@@ -9,7 +9,9 @@
 #include "session/session.h"
 #include "ui/error_reporter.h"
 
+class AreaDescription;
 class ImageView;
+class PushKeys;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,6 +56,10 @@ public:
     void SavePicture(const QString& path);
 
     Session& CurrentSession() { return session_; }
+    const Session& CurrentSession() const { return session_; }
+    // The drawing area as a screen reader meets it, and its keys for a push.
+    AreaDescription& Description() const { return *description_; }
+    PushKeys& Keys() const { return *keys_; }
     const SimulationContext& Simulation() const { return session_.Simulation(); }
     const std::filesystem::path& DataFile() const { return session_.DataFile(); }
     bool Running() const { return session_.Running(); }
@@ -116,5 +122,7 @@ private:
     // Flashes the note: a few turns of its background.
     QTimer flash_;
     int flashes_ = 0;
+    AreaDescription* description_;
+    PushKeys* keys_;
     Session::Listening listening_;
 };

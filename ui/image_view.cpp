@@ -45,8 +45,8 @@ ImageView::ImageView(const ImageCanvas& canvas, QWidget* parent) : QWidget(paren
     // The picture covers the whole area: nothing behind it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A press here takes the keys back from the density box, so that the
-    // window's keys act again.
-    setFocusPolicy(Qt::ClickFocus);
+    // window's keys act again; Tab brings them here for a push with keys.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ImageView::StartBand(QPoint from)
@@ -103,6 +103,7 @@ void ImageView::paintEvent(QPaintEvent* event)
         painter.drawEllipse(QPointF(*bandFrom_) + QPointF(0.5, 0.5), kBandEndRadius, kBandEndRadius);
         painter.drawLine(QPointF(*bandFrom_) + QPointF(0.5, 0.5), QPointF(bandTo_) + QPointF(0.5, 0.5));
     }
+    if (paintOver) paintOver(painter);
     ReportFirstFrame();
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QWidget>
 
 #include "ui/image_canvas.h"
 
+class QPainter;
+
 // The drawing area: shows the retained picture at its top-left corner and
 // reports its size and the presses and releases of any mouse button in its own
 // pixels. A double click counts as a press. The session keeps the picture the
-// size of the area.
+// size of the area. Tab reaches it, as a press on it does.
 //
 // Over the picture, never in it (frames and saved pictures stay exactly the
 // session's): the rubber band of a push being dragged, from the grabbed disc's
@@ -29,6 +32,9 @@ public:
     void SetHint(const QString& hint);
     const QString& Hint() const { return hint_; }
     std::optional<QLine> Band() const;
+    // Draws over the picture on the screen, never into it: frames and saved
+    // pictures stay the session's.
+    std::function<void(QPainter&)> paintOver;
 
 signals:
     void MouseDown(int x, int y);

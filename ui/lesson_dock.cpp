@@ -50,10 +50,12 @@ LessonDock::LessonDock(QWidget* parent)
     title_->setFont(titleFont);
     title_->setWordWrap(true);
     notes_->setOpenExternalLinks(true);
+    notes_->setAccessibleName(tr("Lesson notes"));
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(tasksArea_);
     scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(tr("Tasks"));
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(notes_);
     split->addWidget(scroll);
@@ -147,6 +149,7 @@ QWidget* LessonDock::TaskBox(const Task& task, std::size_t index)
     view.outcome = new QLabel(box);
     view.outcome->setWordWrap(true);
     view.outcome->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view.outcome->setAccessibleName(tr("Outcome"));
     view.outcome->hide();
     layout->addWidget(view.outcome);
     tasks_.push_back(view);

@@ -246,6 +246,18 @@ QString MainWindow::KeysHelp() const
         {keysOf(timeline_->toggleViewAction()),
          QStringLiteral("the timeline: drag it, or use its arrow keys, to go back and forth through the kept steps; "
                         "pressing it pauses a run; a step, a push or coast drops the steps after the present")},
+        {QStringLiteral("Tab, Shift+Tab"),
+         QStringLiteral("the next or the previous control: Start/Stop, the density box, the drawing area (framed "
+                        "while it has the keys), the timeline")},
+        {QStringLiteral("N or ], P or ["),
+         QStringLiteral("in the drawing area: choose the next or the previous particle to push, counted from 1; "
+                        "the chosen disc is ringed")},
+        {QStringLiteral("Arrows, Shift+Arrows"),
+         QStringLiteral("in the drawing area: set the push, 1 or 10 pixels a press, shown as a dashed arrow")},
+        {QStringLiteral("Enter, Escape"),
+         QStringLiteral("in the drawing area: push, the same press and release a mouse makes; or cancel. A press "
+                        "finds a particle where it would lie unturned: once the body has turned, a dotted ring "
+                        "marks that place, where the push starts")},
         {QStringLiteral("density box"),
          QStringLiteral("mass per unit area; every change stops the run and rebuilds the body; a refused text "
                         "is marked and the body keeps its density")},

@@ -50,6 +50,8 @@ TimelineBar::TimelineBar(TForm1& form, QWidget* parent)
       nextFrame_(new QTimer(this))
 {
     setObjectName(QStringLiteral("timeline"));  // for the window's saved state
+    // Its title's mnemonic mark is no part of its name.
+    setAccessibleName(QStringLiteral("Timeline"));
     setMovable(false);
     setFloatable(false);
     toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_T);

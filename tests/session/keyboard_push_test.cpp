@@ -1,0 +1,70 @@
+#include "session/keyboard_push.h"
+
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/session/scripted_session.h"
+
+// For bodies of overlapping particles, some beyond the area's corner: a
+// particle that FindGrab finds is grabbed by a press there, and one it does
+// not find is grabbed by no pixel of the area. A push with keys then adds
+// exactly the push set, at the chosen particle.
+TEST(KeyboardPush, GrabsTheChosenParticleWhereverAPressCanAndPushesAsSet)
+{
+    std::mt19937_64 random(26);
+    std::uniform_int_distribution<int> count(1, 8);
+    std::uniform_int_distribution<int> halves(0, 12);
+    std::uniform_int_distribution<int> push(-40, 40);
+    int found = 0;
+    int refused = 0;
+    for (int body = 0; body < 40; ++body) {
+        // Half the bodies sit by the bottom-left corner, part of them beyond it.
+        const double origin = body % 2 == 0 ? 100.0 : -2.0;
+        const int n = count(random);
+        std::string data = std::to_string(n);
+        for (int i = 0; i < n; ++i)
+            data += "  " + std::to_string(origin + halves(random) / 2.0) + " " +
+                    std::to_string(origin + halves(random) / 2.0);
+        ScriptedSession s(data);
+        const SimulationContext& simulation = s.session.Simulation();
+        const int width = s.session.Width();
+        const int height = s.session.Height();
+        ASSERT_EQ(PushableCount(simulation.body, simulation.settings), n);
+        for (int i = 0; i < n; ++i) {
+            SCOPED_TRACE(data + ", particle " + std::to_string(i));
+            const Grab grab = FindGrab(simulation.body, simulation.settings, width, height, i);
+            if (grab.press) {
+                ++found;
+                EXPECT_EQ(ParticleAt(simulation.body, simulation.settings, height, grab.press->x, grab.press->y), i);
+                EXPECT_TRUE(grab.press->x >= 0 && grab.press->x < width && grab.press->y >= 0 &&
+                            grab.press->y < height);
+                continue;
+            }
+            ++refused;
+            // A hit lies within the particle's radius of 4 pixels of its centre.
+            const PixelPoint start =
+                *PushStart(simulation.body.particles[i], simulation.body.position, simulation.settings.scale, height);
+            for (int y = std::max(0, start.y - 6); y <= std::min(height - 1, start.y + 6); ++y)
+                for (int x = std::max(0, start.x - 6); x <= std::min(width - 1, start.x + 6); ++x)
+                    ASSERT_NE(ParticleAt(simulation.body, simulation.settings, height, x, y), i) << x << " " << y;
+            if (grab.startInArea) {
+                EXPECT_EQ(grab.covering, ParticleAt(simulation.body, simulation.settings, height, start.x, start.y));
+            }
+        }
+
+        const int chosen = body % n;
+        const int dx = push(random);
+        const int dy = push(random);
+        const std::optional<PushCommands> keys = KeyboardPush(s.session, chosen, dx, dy);
+        if (!keys) continue;
+        s.session.Apply(keys->press);
+        s.session.Apply(keys->release);
+        const Vector3 pushed{static_cast<double>(dx), static_cast<double>(-dy), 0};
+        EXPECT_EQ(simulation.body.force, pushed) << data;
+        EXPECT_EQ(simulation.body.torque, Cross(simulation.body.particles[chosen].centerOfMass, pushed)) << data;
+    }
+    EXPECT_GT(found, 40);
+    EXPECT_GT(refused, 10);
+}
