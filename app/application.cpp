@@ -10,7 +10,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc&) {
-        ShowException(QStringLiteral("Out of memory: the last action was not completed."));
+        ShowException(tr("Out of memory: the last action was not completed."));
     } catch (const std::exception& error) {
         ShowException(QString::fromLocal8Bit(error.what()));
     } catch (...) {
@@ -21,5 +21,5 @@ bool Application::notify(QObject* receiver, QEvent* event)
 
 void Application::ShowException(const QString& message)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("Rigid Body Dynamics"), message);
+    QMessageBox::critical(nullptr, tr("Rigid Body Dynamics"), message);
 }

@@ -13,6 +13,7 @@
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
 #include "ui/csv_recorder.h"
+#include "ui/language.h"
 #include "ui/lesson_host.h"
 #include "ui/live_session.h"
 #include "ui/main_window.h"
@@ -74,6 +75,9 @@ std::optional<Lesson> ReadLessonOption(const QString& path)
 
 int RunWindow(const CommandLine& line, RunFiles files, std::optional<Lesson> lesson)
 {
+    // Only the window speaks the person's language: a scripted run's output
+    // and every message it prints stay as tools parse them.
+    const WindowLanguage language(MainWindow::SavedLanguage());
     // A lesson's window opens on the lesson's body, not on a data.txt the
     // lesson never asked for.
     LiveSession live(lesson && !line.dataGiven ? lesson->body : line.dataFile, std::move(files));

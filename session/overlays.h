@@ -9,6 +9,7 @@
 #include "math/vector3.h"
 #include "session/canvas.h"
 #include "session/simulation_context.h"
+#include "session/translatable.h"
 
 // Drawings over the scene that show what the three text lines cannot: where
 // the centre of mass is and has been, which way it moves and is pushed, how
@@ -79,7 +80,8 @@ inline constexpr double kPrincipalHalfLength = 40.0;
 
 // Every overlay, once: the word a script and the settings write, the View
 // menu's title (with its mnemonic), its colour, and its legend for the help
-// page, where %1, %2 and %3 stand for the numbers that follow it.
+// page, where %1, %2 and %3 stand for the numbers that follow it. The title
+// and the legend are marked for a window to translate.
 struct OverlayEntry {
     Overlay overlay;
     std::string_view word;
@@ -90,46 +92,57 @@ struct OverlayEntry {
 };
 
 inline constexpr std::array<OverlayEntry, 7> kOverlayTable = {{
-    {Overlay::Com, "com", "&Centre of mass", kComColor, "a cross %1 pixels to each side", {kComCrossHalfWidth}},
+    {Overlay::Com,
+     "com",
+     QT_TRANSLATE_NOOP("Overlay", "&Centre of mass"),
+     kComColor,
+     QT_TRANSLATE_NOOP("Overlay", "a cross %1 pixels to each side"),
+     {kComCrossHalfWidth}},
     {Overlay::Velocity,
      "velocity",
-     "&Velocity",
+     QT_TRANSLATE_NOOP("Overlay", "&Velocity"),
      kVelocityColor,
-     "an arrow of %1 pixels per u/tu of velocity",
+     QT_TRANSLATE_NOOP("Overlay", "an arrow of %1 pixels per u/tu of velocity"),
      {kVelocityPixelsPerUnit}},
     {Overlay::Force,
      "force",
-     "&Force",
+     QT_TRANSLATE_NOOP("Overlay", "&Force"),
      kForceColor,
-     "an arrow of %1 pixel per mu\u00b7u/tu\u00b2 of force, as a push draws it",
+     QT_TRANSLATE_NOOP("Overlay", "an arrow of %1 pixel per mu·u/tu² of force, as a push draws it"),
      {kForcePixelsPerUnit}},
     {Overlay::Omega,
      "omega",
-     "&Angular velocity",
+     QT_TRANSLATE_NOOP("Overlay", "&Angular velocity"),
      kOmegaColor,
-     "an arc of radius %1 pixels, counter-clockwise for a positive \u03c9z, sweeping %2 radians per rad/tu (at "
-     "most %3)",
+     QT_TRANSLATE_NOOP(
+         "Overlay",
+         "an arc of radius %1 pixels, counter-clockwise for a positive ωz, sweeping %2 radians per rad/tu (at "
+         "most %3)"),
      {kOmegaRadius, kOmegaSweepPerUnit, kOmegaLargestSweep}},
     {Overlay::Trail,
      "trail",
-     "&Trail",
+     QT_TRANSLATE_NOOP("Overlay", "&Trail"),
      kTrailColor,
-     "the centre of mass's path since the last setup, the last %1 steps",
+     QT_TRANSLATE_NOOP("Overlay", "the centre of mass's path since the last setup, the last %1 steps"),
      {kTrailLength}},
     {Overlay::Axes,
      "axes",
-     "Body a&xes",
+     QT_TRANSLATE_NOOP("Overlay", "Body a&xes"),
      kAxesColor,
-     "the body's own x and y axes, %1 pixels to each side, head on the positive end: the data file's x and y, "
-     "turned with the body; not its principal axes",
+     QT_TRANSLATE_NOOP(
+         "Overlay",
+         "the body's own x and y axes, %1 pixels to each side, head on the positive end: the data file's x and y, "
+         "turned with the body; not its principal axes"),
      {kAxisHalfLength}},
     {Overlay::Principal,
      "principal",
-     "&Principal axes",
+     QT_TRANSLATE_NOOP("Overlay", "&Principal axes"),
      kPrincipalColor,
-     "the principal axes of inertia in the plane, which need not be the body's own axes: the axis of the smaller "
-     "moment (the body's long direction) %1 pixels to each side, the other shorter by the square root of the "
-     "moments' ratio",
+     QT_TRANSLATE_NOOP(
+         "Overlay",
+         "the principal axes of inertia in the plane, which need not be the body's own axes: the axis of the smaller "
+         "moment (the body's long direction) %1 pixels to each side, the other shorter by the square root of the "
+         "moments' ratio"),
      {kPrincipalHalfLength}},
 }};
 

@@ -5,11 +5,7 @@
 #include <variant>
 #include <vector>
 
-// Marks a sentence for translation; lupdate finds the macro by its name in any
-// source. Qt defines it the same way, so either definition may come first.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, x) x
-#endif
+#include "session/translatable.h"
 
 // The translation context of every sentence and phrase below the window.
 inline constexpr const char* kSentenceContext = "Description";

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -33,6 +34,9 @@ int main(int argc, char** argv)
     const QTemporaryDir config;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
+    // Tests read the window's numbers as English writes them, whatever the
+    // machine's locale; a test of another language installs it itself.
+    QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new OwnSettings);
     return RUN_ALL_TESTS();

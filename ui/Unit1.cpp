@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QTimer>
 
 #include "session/command_table.h"
@@ -23,15 +24,16 @@
 
 namespace {
 
-const char* const kCaption = "Rigid Body Dynamics";
+const char* const kCaption = QT_TRANSLATE_NOOP("TForm1", "Rigid Body Dynamics");
 // The controls' row, above the drawing area's bottom edge.
 constexpr int kControlsRise = 32;
 const char* const kRefusedStyle = "QLineEdit { border: 2px solid #d00000; }";
 // What to do about a data file that is refused.
-const char* const kOpenAnother =
-    "\n\nOpen another data file (File, Open, or Ctrl+O), or start the program with --data FILE.";
+const char* const kOpenAnother = QT_TRANSLATE_NOOP(
+    "TForm1", "Open another data file (File, Open, or Ctrl+O), or start the program with --data FILE.");
 // Until the first push, in the drawing area's corner.
-const char* const kFirstHint = "Press on a blue disc and drag: letting go pushes the body. Start/Stop runs it.";
+const char* const kFirstHint =
+    QT_TRANSLATE_NOOP("TForm1", "Press on a blue disc and drag: letting go pushes the body. Start/Stop runs it.");
 constexpr int kFlashTurns = 6;
 constexpr int kFlashPeriod = 150;  // ms
 
@@ -43,7 +45,7 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
       Image1(new ImageView(live.canvas, this)), live_(live), session_(live.session),
       reportError_(std::move(reportError))
 {
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     setFont(font);
@@ -60,26 +62,36 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
     // area's size, and a saved geometry must not ask for gigabytes of picture.
     setMaximumSize(kLargestScriptSide, kLargestScriptSide);
 
-    Label1 = new QLabel(QStringLiteral("density = "), this);
-    Label1->setGeometry(152, 520, 45, 17);
+    Label1 = new QLabel(tr("density = "), this);
     Label1->setAlignment(Qt::AlignCenter);
-    // Grown to its text, as a label sizes itself, keeping its right edge by the box.
-    Label1->adjustSize();
-    Label1->setGeometry(std::min(152, 197 - Label1->width()), 520, std::max(45, Label1->width()), 17);
     Label1->setAutoFillBackground(true);
     Label1->setBackgroundRole(QPalette::Light);
 
-    Button3 = new QPushButton(QStringLiteral("Start/Stop"), this);
-    Button3->setGeometry(8, 520, 65, 25);
+    Button3 = new QPushButton(tr("Start/Stop"), this);
+    // Grown to a translation longer than the designer's width holds.
+    const int buttonText = Button3->fontMetrics().horizontalAdvance(Button3->text()) +
+                           style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                           2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    Button3->setGeometry(8, 520, std::max(65, buttonText), 25);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    // Grown to its text, as a label sizes itself, keeping its right edge by the
+    // box; a translation too long for that pushes the box to the right.
+    Label1->adjustSize();
+    const int labelWidth = std::max(45, Label1->width());
+    const int labelLeft = std::max(std::min(152, 197 - labelWidth), Button3->geometry().right() + 9);
+    Label1->setGeometry(labelLeft, 520, labelWidth, 17);
 
+    // The box holds the density as a script writes it, with a decimal point
+    // in every language: its text is the `density` command the session
+    // receives and a recording keeps, so it must read the same in any window.
     Edit1 = new QLineEdit(QStringLiteral("1"), this);
-    Edit1->setGeometry(200, 520, 25, 17);
+    Edit1->setGeometry(std::max(200, labelLeft + labelWidth + 3), 520, 25, 17);
+    Edit1->setToolTip(tr("Mass per unit area, with a decimal point as scripts write it: 2.5"));
     Edit1->setTextMargins(0, 0, 0, 0);
     // Unbounded, so that no paste is cut short unseen: the setup refuses a
     // text too long to be a density, and says so.
     Edit1->setMaxLength(std::numeric_limits<int>::max());
-    Edit1->setAccessibleName(QStringLiteral("density"));
+    Edit1->setAccessibleName(tr("density"));
 
     note_ = new QLabel(this);
     note_->setAutoFillBackground(true);
@@ -93,7 +105,7 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
         note_->setForegroundRole(flashes_ % 2 == 1 ? QPalette::HighlightedText : QPalette::Text);
         if (flashes_ >= kFlashTurns) flash_.stop();
     });
-    Image1->SetHint(QString::fromLatin1(kFirstHint));
+    Image1->SetHint(tr(kFirstHint));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(session_.TimerPeriod());
@@ -168,7 +180,7 @@ void TForm1::FormCreate()
     try {
         session_.FirstSetup();
     } catch (const SetupError& refusal) {
-        reportError_(std::string(refusal.what()) + kOpenAnother);
+        reportError_(std::string(refusal.what()) + "\n\n" + tr(kOpenAnother).toStdString());
     }
 }
 
@@ -204,7 +216,7 @@ bool TForm1::Do(const Command& command)
         if (command.kind != CommandKind::Density) SayDensityStoodInTheWay(command, refusal.what());
     } catch (const SetupError& refusal) {
         description_->Refused(command, Refusal::DataFile);
-        reportError_(std::string(refusal.what()) + kOpenAnother);
+        reportError_(std::string(refusal.what()) + "\n\n" + tr(kOpenAnother).toStdString());
     } catch (const CommandRefused& refusal) {
         description_->Refused(command, Refusal::Command);
         if (command.kind == CommandKind::Tick || command.kind == CommandKind::Step) {
@@ -224,7 +236,10 @@ void TForm1::SavePicture(const QString& path)
         live_.CheckOutput(path.toStdString());
         WritePngFile(Image1->Canvas().Image(), path);
     } catch (const std::runtime_error& failure) {
-        reportError_("cannot write the picture '" + ShownPath(path.toStdString()) + "': " + failure.what());
+        reportError_(
+            tr("cannot write the picture '%1': %2")
+                .arg(QString::fromStdString(ShownPath(path.toStdString())), QString::fromStdString(failure.what()))
+                .toStdString());
     }
 }
 
@@ -255,9 +270,10 @@ void TForm1::TimingChanged()
 void TForm1::MarkRefusedDensity(const std::string& message)
 {
     Edit1->setStyleSheet(QString::fromLatin1(kRefusedStyle));
-    std::string note = message + "; the body keeps density ";
-    AppendJsonNumber(note, session_.Simulation().settings.density);
-    ShowNote(QString::fromStdString(note), true);
+    std::string kept;
+    AppendJsonNumber(kept, session_.Simulation().settings.density);
+    ShowNote(tr("%1; the body keeps density %2").arg(QString::fromStdString(message), QString::fromStdString(kept)),
+             true);
 }
 
 void TForm1::SayDensityStoodInTheWay(const Command& command, const std::string& refusal)
@@ -266,17 +282,16 @@ void TForm1::SayDensityStoodInTheWay(const Command& command, const std::string& 
     QString said;
     switch (command.kind) {
     case CommandKind::StartStop:
-        said = QStringLiteral(
-                   "The run goes on: Start/Stop stops it by rebuilding the body, and %1. Correct the "
-                   "density, or pause with Space.")
+        said = tr("The run goes on: Start/Stop stops it by rebuilding the body, and %1. Correct the "
+                  "density, or pause with Space.")
                    .arg(why);
         break;
     case CommandKind::Open:
-        said = QStringLiteral("%1 was not opened: its body would be built with the density in the box, and %2.")
+        said = tr("%1 was not opened: its body would be built with the density in the box, and %2.")
                    .arg(QString::fromStdString(std::filesystem::path(command.text).filename().string()), why);
         break;
     default:
-        said = QStringLiteral("Not done: the body would be rebuilt with the density in the box, and %1.").arg(why);
+        said = tr("Not done: the body would be rebuilt with the density in the box, and %1.").arg(why);
         break;
     }
     (showNotice ? showNotice : reportError_)(said.toStdString());
@@ -294,5 +309,5 @@ void TForm1::SetupDone()
 void TForm1::ShowMessageBox(QWidget* parent, const std::string& message)
 {
     const QString text = QString::fromStdString(message);
-    QTimer::singleShot(0, parent, [parent, text] { QMessageBox::warning(parent, kCaption, text); });
+    QTimer::singleShot(0, parent, [parent, text] { QMessageBox::warning(parent, tr(kCaption), text); });
 }

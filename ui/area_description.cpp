@@ -33,7 +33,7 @@ struct TranslatedArgument {
 AreaDescription::AreaDescription(Session& session, QWidget& area)
     : QObject(&area), session_(session), area_(area), narration_(session)
 {
-    area_.setAccessibleName(QStringLiteral("drawing area"));
+    area_.setAccessibleName(QCoreApplication::translate("AreaDescription", "drawing area"));
     soon_.setSingleShot(true);
     connect(&soon_, &QTimer::timeout, this, &AreaDescription::Refresh);
     pace_.setInterval(kRunningPace);

@@ -1,5 +1,7 @@
 #include "ui/csv_recorder.h"
 
+#include <QCoreApplication>
+
 #include "session/csv.h"
 #include "ui/png_file.h"
 
@@ -23,8 +25,11 @@ void CsvRecorder::Stepped()
     } catch (const WriteError& failure) {
         listening_.Stop();
         file_.Close();
-        reportError_("the data file '" + file_.ShownPath() + "' stopped at step " +
-                     std::to_string(session_.Simulation().steps) + ": " + failure.what() +
-                     "; it holds every row up to there");
+        reportError_(QCoreApplication::translate("CsvRecorder",
+                                                 "the data file '%1' stopped at step %2: %3; it holds every row up to "
+                                                 "there")
+                         .arg(QString::fromStdString(file_.ShownPath()), QString::number(session_.Simulation().steps),
+                              QString::fromStdString(failure.what()))
+                         .toStdString());
     }
 }

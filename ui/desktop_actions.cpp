@@ -22,19 +22,18 @@ DesktopActions::DesktopActions(TForm1& form, FileChooser choose)
         return made;
     };
     const auto command = [this](const Command& made) { return [this, made] { form_.Do(made); }; };
-    open = action(QStringLiteral("&Open…"), {QKeySequence::Open}, [this] {
+    open = action(tr("&Open…"), {QKeySequence::Open}, [this] {
         if (const QString path = choose_(FilePurpose::OpenDataFile); !path.isEmpty()) Open(path);
     });
-    reload = action(QStringLiteral("&Reload"), {Qt::CTRL | Qt::Key_R}, command({.kind = CommandKind::Reload}));
-    savePicture = action(QStringLiteral("&Save picture…"), {QKeySequence::Save}, [this] { SaveChosenPicture(); });
-    startStop = action(QStringLiteral("&Start/Stop"), {}, [this] { form_.Button3Click(); });
-    pause = action(QStringLiteral("&Pause/Resume"), {Qt::Key_Space}, command({.kind = CommandKind::Pause}));
-    step = action(QStringLiteral("S&tep"), {Qt::CTRL | Qt::Key_Right}, command({.kind = CommandKind::Step}));
-    coast = action(QStringLiteral("&Coast"), {Qt::CTRL | Qt::Key_K}, command({.kind = CommandKind::Coast}));
-    coast->setStatusTip(QStringLiteral("The pushes stop acting: force and torque become zero, the motion goes on"));
-    slower = action(QStringLiteral("S&lower"), {Qt::CTRL | Qt::Key_Minus}, [this] { ChangeSpeed(-1); });
-    faster = action(QStringLiteral("&Faster"), {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
-                    [this] { ChangeSpeed(+1); });
+    reload = action(tr("&Reload"), {Qt::CTRL | Qt::Key_R}, command({.kind = CommandKind::Reload}));
+    savePicture = action(tr("&Save picture…"), {QKeySequence::Save}, [this] { SaveChosenPicture(); });
+    startStop = action(tr("&Start/Stop"), {}, [this] { form_.Button3Click(); });
+    pause = action(tr("&Pause/Resume"), {Qt::Key_Space}, command({.kind = CommandKind::Pause}));
+    step = action(tr("S&tep"), {Qt::CTRL | Qt::Key_Right}, command({.kind = CommandKind::Step}));
+    coast = action(tr("&Coast"), {Qt::CTRL | Qt::Key_K}, command({.kind = CommandKind::Coast}));
+    coast->setStatusTip(tr("The pushes stop acting: force and torque become zero, the motion goes on"));
+    slower = action(tr("S&lower"), {Qt::CTRL | Qt::Key_Minus}, [this] { ChangeSpeed(-1); });
+    faster = action(tr("&Faster"), {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, [this] { ChangeSpeed(+1); });
     for (double speed : kSpeedChoices) {
         QAction* choice = action(QString::fromStdString(SpeedName(speed)) + QStringLiteral("×"), {},
                                  command({.kind = CommandKind::Speed, .speed = speed}));

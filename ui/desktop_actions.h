@@ -22,6 +22,8 @@ class TForm1;
 // A file dropped on the window is opened as with Ctrl+O. In the density box a
 // blank is typed and Ctrl+Right moves the cursor a word, as in any text box.
 class DesktopActions : public QObject, private SessionListener {
+    Q_OBJECT
+
 public:
     DesktopActions(TForm1& form, FileChooser choose);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,15 +15,19 @@ struct KnownBody {
 };
 
 const KnownBody kKnownBodies[] = {
-    {"rod", "Rod"},           {"dumbbell", "Dumbbell"}, {"l-shape", "L shape"},
-    {"triangle", "Triangle"}, {"ring", "Ring"},         {"blob", "Irregular blob"},
+    {"rod", QT_TRANSLATE_NOOP("ExampleBodies", "Rod")},
+    {"dumbbell", QT_TRANSLATE_NOOP("ExampleBodies", "Dumbbell")},
+    {"l-shape", QT_TRANSLATE_NOOP("ExampleBodies", "L shape")},
+    {"triangle", QT_TRANSLATE_NOOP("ExampleBodies", "Triangle")},
+    {"ring", QT_TRANSLATE_NOOP("ExampleBodies", "Ring")},
+    {"blob", QT_TRANSLATE_NOOP("ExampleBodies", "Irregular blob")},
 };
 
 // "two-discs" reads "Two discs".
 QString TitleOfStem(const QString& stem)
 {
     for (const KnownBody& known : kKnownBodies)
-        if (stem == QLatin1String(known.stem)) return QString::fromLatin1(known.title);
+        if (stem == QLatin1String(known.stem)) return QCoreApplication::translate("ExampleBodies", known.title);
     QString title = stem;
     title.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
     if (!title.isEmpty()) title[0] = title[0].toUpper();
@@ -56,5 +61,5 @@ QString RecentFileTitle(const QString& path)
     const QString home = QDir::toNativeSeparators(QDir::homePath());
     if (folder == home || folder.startsWith(home + QDir::separator()))
         folder = QStringLiteral("~") + folder.mid(home.size());
-    return QStringLiteral("%1 (in %2)").arg(file.fileName(), folder);
+    return QCoreApplication::translate("ExampleBodies", "%1 (in %2)").arg(file.fileName(), folder);
 }

@@ -1,5 +1,6 @@
 #include "ui/file_chooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace {
@@ -14,15 +15,20 @@ DialogKind KindOf(FilePurpose purpose)
 {
     switch (purpose) {
     case FilePurpose::OpenDataFile:
-        return {"Open a data file", "Data files (*.txt);;All files (*)", nullptr};
+        return {QT_TRANSLATE_NOOP("FileChooser", "Open a data file"),
+                QT_TRANSLATE_NOOP("FileChooser", "Data files (*.txt);;All files (*)"), nullptr};
     case FilePurpose::SavePicture:
-        return {"Save the picture", "PNG pictures (*.png)", "png"};
+        return {QT_TRANSLATE_NOOP("FileChooser", "Save the picture"),
+                QT_TRANSLATE_NOOP("FileChooser", "PNG pictures (*.png)"), "png"};
     case FilePurpose::ExportData:
-        return {"Export the data since the last setup", "CSV files (*.csv)", "csv"};
+        return {QT_TRANSLATE_NOOP("FileChooser", "Export the data since the last setup"),
+                QT_TRANSLATE_NOOP("FileChooser", "CSV files (*.csv)"), "csv"};
     case FilePurpose::OpenLesson:
-        return {"Open a lesson", "Lessons (*.toml);;All files (*)", nullptr};
+        return {QT_TRANSLATE_NOOP("FileChooser", "Open a lesson"),
+                QT_TRANSLATE_NOOP("FileChooser", "Lessons (*.toml);;All files (*)"), nullptr};
     case FilePurpose::SaveLesson:
-        return {"Save the session as a lesson", "Lessons (*.toml)", "toml"};
+        return {QT_TRANSLATE_NOOP("FileChooser", "Save the session as a lesson"),
+                QT_TRANSLATE_NOOP("FileChooser", "Lessons (*.toml)"), "toml"};
     }
     return {};
 }
@@ -32,7 +38,8 @@ DialogKind KindOf(FilePurpose purpose)
 QString ChooseWithDialog(QWidget* parent, FilePurpose purpose)
 {
     const DialogKind kind = KindOf(purpose);
-    QFileDialog dialog(parent, QString::fromLatin1(kind.title), {}, QString::fromLatin1(kind.filter));
+    QFileDialog dialog(parent, QCoreApplication::translate("FileChooser", kind.title), {},
+                       QCoreApplication::translate("FileChooser", kind.filter));
     const bool open = kind.suffix == nullptr;
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -1,12 +1,13 @@
 #include "ui/help_page.h"
 
+#include <QCoreApplication>
+
 #include "session/overlays.h"
 #include "session/units.h"
+#include "ui/language.h"
 #include "ui/unit_text.h"
 
 namespace {
-
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString KeysTable(const std::vector<HelpKey>& keys)
 {
@@ -18,7 +19,8 @@ QString KeysTable(const std::vector<HelpKey>& keys)
 
 QString Units()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "HelpPage",
                "<p><b>Units.</b> Lengths are in world units, <b>%1</b>: a particle's radius is 1 %1, drawn 4 "
                "pixels per %1. Time is in time units, <b>%2</b>: one step is 0.2 %2, and the timer ticks 20 "
                "steps a second at speed 1. Mass, <b>%3</b>, is the density (%4) times the discs' area: a "
@@ -34,7 +36,8 @@ QString Units()
 
 QString Physics()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "HelpPage",
         "<p><b>A bounce.</b> The walls test only the centre of mass: while it lies outside the drawing area, at "
         "every step, the linear momentum and the force both turn round. So half the body is drawn past the edge "
         "before it comes back, and the torque and the angular momentum are kept: the body spins on as it "
@@ -58,16 +61,14 @@ QString OverlayLegend()
                                    .arg(entry.color & 0xFF, 2, 16, QLatin1Char('0'))
                                    .arg((entry.color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
                                    .arg((entry.color >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
-        QString what = Utf8(entry.legend).toHtmlEscaped();
+        QString what = Translated("Overlay", entry.legend).toHtmlEscaped();
         for (double number : entry.legendNumbers)
-            if (what.contains(QLatin1Char('%'))) what = what.arg(number);
+            if (what.contains(QLatin1Char('%'))) what = what.arg(LocalNumber(number, 'g', 6));
         rows += QStringLiteral("<tr><td><b><font color=\"%1\">&#9632;</font> %2</b></td><td>%3</td></tr>")
-                    .arg(swatch, Utf8(entry.title).remove(QLatin1Char('&')), what);
+                    .arg(swatch, Translated("Overlay", entry.title).remove(QLatin1Char('&')), what);
     }
-    return QStringLiteral(
-               "<p><b>Overlays</b> (View menu), drawn over the picture:</p><table cellspacing=\"6\">%1"
-               "</table>")
-        .arg(rows);
+    return QCoreApplication::translate("HelpPage", "<p><b>Overlays</b> (View menu), drawn over the picture:</p>") +
+           QStringLiteral("<table cellspacing=\"6\">%1</table>").arg(rows);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,6 +16,7 @@
 
 #include "session/quantities.h"
 #include "session/units.h"
+#include "ui/language.h"
 #include "ui/panel_body.h"
 #include "ui/unit_text.h"
 
@@ -51,40 +53,66 @@ constexpr int kFieldWidth = 10;
 constexpr double kDust = 1e-12;
 
 const RowForm kRows[] = {
-    {"time", unit::kTime, "simulated time, and the steps of 0.2 since the last setup", 2, Shape::Time},
-    {"total mass", unit::kMass, "density × the discs' area", 1},
-    {"body inertia", unit::kInertia,
-     "about the centre of mass, in the body's own frame, whose x and y are the data file's"},
-    {"principal moments", unit::kInertia, "the smaller and the larger moment in the plane, and the moment about z", 3,
+    {QT_TRANSLATE_NOOP("InspectorPanel", "time"), unit::kTime,
+     QT_TRANSLATE_NOOP("InspectorPanel", "simulated time, and the steps of 0.2 since the last setup"), 2, Shape::Time},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "total mass"), unit::kMass,
+     QT_TRANSLATE_NOOP("InspectorPanel", "density × the discs' area"), 1},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "body inertia"), unit::kInertia,
+     QT_TRANSLATE_NOOP("InspectorPanel",
+                       "about the centre of mass, in the body's own frame, whose x and y are the data file's")},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "principal moments"), unit::kInertia,
+     QT_TRANSLATE_NOOP("InspectorPanel", "the smaller and the larger moment in the plane, and the moment about z"), 3,
      Shape::Separately},
-    {"principal axis", unit::kAngle,
-     "the smaller moment's axis, counter-clockwise from the body's own x axis, in (−90°, 90°]; the larger "
-     "moment's axis lies at right angles to it",
+    {QT_TRANSLATE_NOOP("InspectorPanel", "principal axis"), unit::kAngle,
+     QT_TRANSLATE_NOOP(
+         "InspectorPanel",
+         "the smaller moment's axis, counter-clockwise from the body's own x axis, in (−90°, 90°]; the larger "
+         "moment's axis lies at right angles to it"),
      1, Shape::Fields, 180},
-    {"position", unit::kLength, "of the centre of mass"},
-    {"orientation", {}, "w, x, y, z; never normalised by the step", 4},
-    {"orientation length", {}, "how far the step has let the orientation grow from 1", 2, Shape::EveryDigit},
-    {"angle about z", unit::kAngle, "the turn of the normalised orientation", 1, Shape::Fields, 180},
-    {"linear velocity", unit::kVelocity, "of the centre of mass"},
-    {"angular velocity", unit::kAngularVelocity, "ω = I⁻¹L, in the world's frame"},
-    {"linear momentum", unit::kMomentum, "p = m·v"},
-    {"angular momentum", unit::kAngularMomentum, "L, about the centre of mass"},
-    {"force", unit::kForce, "accumulated: every push adds its drag; a bounce reverses it with the momentum"},
-    {"torque", unit::kTorque, "accumulated about the centre of mass; a bounce keeps it"},
-    {"kinetic energy", unit::kEnergy, "linear ½m·v², rotational ½ω·L, and their total", 3, Shape::Separately},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "position"), unit::kLength,
+     QT_TRANSLATE_NOOP("InspectorPanel", "of the centre of mass")},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "orientation"),
+     {},
+     QT_TRANSLATE_NOOP("InspectorPanel", "w, x, y, z; never normalised by the step"),
+     4},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "orientation length"),
+     {},
+     QT_TRANSLATE_NOOP("InspectorPanel", "how far the step has let the orientation grow from 1"),
+     2,
+     Shape::EveryDigit},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "angle about z"), unit::kAngle,
+     QT_TRANSLATE_NOOP("InspectorPanel", "the turn of the normalised orientation"), 1, Shape::Fields, 180},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "linear velocity"), unit::kVelocity,
+     QT_TRANSLATE_NOOP("InspectorPanel", "of the centre of mass")},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "angular velocity"), unit::kAngularVelocity,
+     QT_TRANSLATE_NOOP("InspectorPanel", "ω = I⁻¹L, in the world's frame")},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "linear momentum"), unit::kMomentum,
+     QT_TRANSLATE_NOOP("InspectorPanel", "p = m·v")},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "angular momentum"), unit::kAngularMomentum,
+     QT_TRANSLATE_NOOP("InspectorPanel", "L, about the centre of mass")},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "force"), unit::kForce,
+     QT_TRANSLATE_NOOP("InspectorPanel",
+                       "accumulated: every push adds its drag; a bounce reverses it with the momentum")},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "torque"), unit::kTorque,
+     QT_TRANSLATE_NOOP("InspectorPanel", "accumulated about the centre of mass; a bounce keeps it")},
+    {QT_TRANSLATE_NOOP("InspectorPanel", "kinetic energy"), unit::kEnergy,
+     QT_TRANSLATE_NOOP("InspectorPanel", "linear ½m·v², rotational ½ω·L, and their total"), 3, Shape::Separately},
 };
 
 QString Field(double value, double scale)
 {
     // Dust, and the sign of zero, tell a reader nothing.
     if (value == 0 || std::abs(value) < scale * kDust) return QStringLiteral("0").rightJustified(kFieldWidth);
-    return QString::number(value, 'g', kSignificantDigits).rightJustified(kFieldWidth);
+    return LocalNumber(value, 'g', kSignificantDigits).rightJustified(kFieldWidth);
 }
 
 QString Text(const RowForm& form, const std::vector<double>& numbers, long long steps)
 {
-    if (form.shape == Shape::Time) return QStringLiteral("%1 (%2 steps)").arg(numbers[0], 0, 'f', 1).arg(steps);
-    if (form.shape == Shape::EveryDigit) return QString::number(numbers[0], 'g', 17);
+    if (form.shape == Shape::Time)
+        return QCoreApplication::translate("InspectorPanel", "%1 (%2 steps)")
+            .arg(LocalNumber(numbers[0], 'f', 1))
+            .arg(steps);
+    if (form.shape == Shape::EveryDigit) return LocalNumber(numbers[0], 'g', 17);
     double scale = form.scale;
     if (form.shape == Shape::Fields)
         for (double number : numbers) scale = std::max(scale, std::abs(number));
@@ -118,8 +146,8 @@ InspectorPanel::InspectorPanel(Session& session, QWidget* parent)
     int row = 0;
     for (const RowForm& form : kRows) {
         const QString name = QString::fromLatin1(form.name);
-        auto* label = new QLabel(name, inner);
-        label->setToolTip(QString::fromUtf8(form.tip));
+        auto* label = new QLabel(QCoreApplication::translate("InspectorPanel", form.name), inner);
+        label->setToolTip(QCoreApplication::translate("InspectorPanel", form.tip));
         auto* value = new QLabel(inner);
         value->setFont(fixed);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -134,8 +162,8 @@ InspectorPanel::InspectorPanel(Session& session, QWidget* parent)
         rows_.push_back({name, value, {}});
         ++row;
     }
-    auto* copy = new QPushButton(QStringLiteral("Copy state"), inner);
-    copy->setToolTip(QStringLiteral("the state line, every number exact"));
+    auto* copy = new QPushButton(QCoreApplication::translate("InspectorPanel", "Copy state"), inner);
+    copy->setToolTip(QCoreApplication::translate("InspectorPanel", "the state line, every number exact"));
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(QString::fromStdString(session_.StateJson())); });
     grid->addWidget(copy, row++, 0, 1, 3, Qt::AlignLeft);

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -16,6 +17,7 @@
 
 #include "session/json_number.h"
 #include "sim/decimal_number.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -28,12 +30,6 @@ QString Exact(double value)
 }
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), std::ssize(text)); }
-
-// A number followed by its unit, when the task has one.
-QString WithUnit(double value, const QString& unit)
-{
-    return unit.isEmpty() ? Exact(value) : QObject::tr("%1 %2").arg(Exact(value), unit);
-}
 
 }  // namespace
 
@@ -165,7 +161,11 @@ std::optional<Prediction> LessonDock::PredictionOf(std::size_t index) const
 {
     const TaskView& view = tasks_.at(index);
     if (view.number) {
-        const std::optional<double> number = ParseDecimalNumber(view.number->text().trimmed().toStdString());
+        // Written as the student writes numbers: with the language's decimal
+        // point, or with the point scripts use.
+        QString text = view.number->text().trimmed();
+        text.replace(QLocale().decimalPoint(), QStringLiteral("."));
+        const std::optional<double> number = ParseDecimalNumber(text.toStdString());
         if (!number || !std::isfinite(*number)) return std::nullopt;
         return Prediction{*number, 0};
     }
@@ -174,42 +174,55 @@ std::optional<Prediction> LessonDock::PredictionOf(std::size_t index) const
     return std::nullopt;
 }
 
-QString LessonDock::ShowOutcome(std::size_t index, const TaskOutcome& outcome)
+QStringList LessonDock::OutcomeLines(const Task& task, const Prediction& prediction, const TaskOutcome& outcome,
+                                     bool translated) const
 {
-    const TaskView& view = tasks_.at(index);
-    const Task& task = *view.task;
-    const Prediction prediction = *PredictionOf(index);
+    const auto say = [translated](const char* text) { return translated ? tr(text) : QString::fromUtf8(text); };
+    const auto number = [translated](double value) { return translated ? LocalDecimal(Exact(value)) : Exact(value); };
+    const auto withUnit = [&](double value, const QString& unit) {
+        return unit.isEmpty() ? number(value) : say(QT_TR_NOOP("%1 %2")).arg(number(value), unit);
+    };
     QStringList lines;
     if (task.kind == TaskKind::Number) {
         const QString unit = FromUtf8(task.unit);
         const double value = outcome.values[0];
-        lines << tr("Your prediction: %1").arg(WithUnit(prediction.number, unit))
-              << tr("The outcome: %1").arg(WithUnit(value, unit))
-              << tr("The difference, outcome minus prediction: %1").arg(WithUnit(value - prediction.number, unit));
-        QString tolerance = Exact(task.tolerance);
-        if (task.relative > 0.0) tolerance = tr("%1, or %2 of the outcome's size").arg(tolerance, Exact(task.relative));
-        lines << (IsNear(task, prediction.number, value) ? tr("That is within the lesson's tolerance of %1.")
-                                                         : tr("That is more than the lesson's tolerance of %1."))
+        lines << say(QT_TR_NOOP("Your prediction: %1")).arg(withUnit(prediction.number, unit))
+              << say(QT_TR_NOOP("The outcome: %1")).arg(withUnit(value, unit))
+              << say(QT_TR_NOOP("The difference, outcome minus prediction: %1"))
+                     .arg(withUnit(value - prediction.number, unit));
+        QString tolerance = number(task.tolerance);
+        if (task.relative > 0.0)
+            tolerance = say(QT_TR_NOOP("%1, or %2 of the outcome's size")).arg(tolerance, number(task.relative));
+        lines << say(IsNear(task, prediction.number, value)
+                         ? QT_TR_NOOP("That is within the lesson's tolerance of %1.")
+                         : QT_TR_NOOP("That is more than the lesson's tolerance of %1."))
                      .arg(tolerance);
     } else {
-        lines << tr("Your prediction: %1").arg(FromUtf8(task.choices[prediction.choice]))
-              << tr("The outcome: %1").arg(FromUtf8(task.choices[outcome.choice]));
+        lines << say(QT_TR_NOOP("Your prediction: %1")).arg(FromUtf8(task.choices[prediction.choice]))
+              << say(QT_TR_NOOP("The outcome: %1")).arg(FromUtf8(task.choices[outcome.choice]));
         for (std::size_t i = 0; i < task.readings.size(); ++i) {
             const QString quantity = FromUtf8(task.readings[i].quantity);
             lines << (task.kind == TaskKind::Sign
-                          ? tr("%1 is %2 at the end of the experiment.").arg(quantity, Exact(outcome.values[i]))
-                          : tr("%1: %2 is %3.")
-                                .arg(FromUtf8(task.readings[i].label), quantity, Exact(outcome.values[i])));
+                          ? say(QT_TR_NOOP("%1 is %2 at the end of the experiment."))
+                                .arg(quantity, number(outcome.values[i]))
+                          : say(QT_TR_NOOP("%1: %2 is %3."))
+                                .arg(FromUtf8(task.readings[i].label), quantity, number(outcome.values[i])));
         }
     }
-    QString text = lines.join(QLatin1Char('\n'));
-    view.outcome->setText(text);
+    return lines;
+}
+
+QString LessonDock::ShowOutcome(std::size_t index, const TaskOutcome& outcome)
+{
+    const TaskView& view = tasks_.at(index);
+    const Prediction prediction = *PredictionOf(index);
+    view.outcome->setText(OutcomeLines(*view.task, prediction, outcome, true).join(QLatin1Char('\n')));
     view.outcome->show();
     // Committed: the prediction stays beside the outcome it was made for.
     if (view.number) view.number->setReadOnly(true);
     for (QAbstractButton* choice : view.choices) choice->setEnabled(false);
     view.reveal->setText(tr("Run again"));
-    return text;
+    return OutcomeLines(*view.task, prediction, outcome, false).join(QLatin1Char('\n'));
 }
 
 void LessonDock::ShowProblem(std::size_t index, const QString& problem)

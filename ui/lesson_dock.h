@@ -38,8 +38,9 @@ public:
     void Show(const Lesson& lesson);
     // The student's prediction for task `index`, if it is one.
     std::optional<Prediction> PredictionOf(std::size_t index) const;
-    // The prediction beside the outcome: what the student reads, and what a
-    // recording of the session keeps.
+    // Shows the prediction beside the outcome in the window's language, and
+    // returns the same in English with the state line's numbers, for a
+    // recording of the session to keep whatever the language.
     QString ShowOutcome(std::size_t index, const TaskOutcome& outcome);
     // Why the task's experiment could not give an outcome.
     void ShowProblem(std::size_t index, const QString& problem);
@@ -66,6 +67,10 @@ private:
     };
 
     QWidget* TaskBox(const Task& task, std::size_t index);
+    // The outcome's lines: translated, numbers as the language writes them,
+    // or in English, numbers as the state line writes them.
+    QStringList OutcomeLines(const Task& task, const Prediction& prediction, const TaskOutcome& outcome,
+                             bool translated) const;
     void PredictionChanged(std::size_t index);
 
     QLabel* title_;

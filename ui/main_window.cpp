@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -26,6 +27,7 @@
 #include "ui/example_bodies.h"
 #include "ui/help_page.h"
 #include "ui/inspector_panel.h"
+#include "ui/language.h"
 #include "ui/lesson_host.h"
 #include "ui/live_session.h"
 #include "ui/png_file.h"
@@ -53,7 +55,7 @@ MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
       actions_(std::make_unique<DesktopActions>(*form_, choose)), choose_(std::move(choose)),
       timeline_(new TimelineBar(*form_, this)), status_(std::make_unique<StatusLine>(*statusBar()))
 {
-    setWindowTitle(QStringLiteral("Rigid Body Dynamics"));
+    setWindowTitle(tr("Rigid Body Dynamics"));
     setCentralWidget(form_);
     keeper_ = new AreaKeeper(*this, *form_);
     actions_->opened = [this](const QString& path) { AddRecentFile(path); };
@@ -96,8 +98,8 @@ void MainWindow::BuildPanels()
     };
     inspector_ = new InspectorPanel(session, this);
     plots_ = new PlotsPanel(session, this);
-    inspectorDock_ = dock(QStringLiteral("Inspector"), QStringLiteral("inspector"), inspector_);
-    plotsDock_ = dock(QStringLiteral("Plots"), QStringLiteral("plots"), plots_);
+    inspectorDock_ = dock(tr("Inspector"), QStringLiteral("inspector"), inspector_);
+    plotsDock_ = dock(tr("Plots"), QStringLiteral("plots"), plots_);
     // Side by side: stacked, their heights together would stretch the window.
     splitDockWidget(inspectorDock_, plotsDock_, Qt::Horizontal);
 }
@@ -113,8 +115,8 @@ void MainWindow::PlacePanel(QDockWidget* dock)
             dock->resize(dock->sizeHint().width(), height());
             dock->move(std::max(screen.left(), std::min(frame.right() + 1, screen.right() + 1 - dock->width())),
                        frame.top());
-            status_->Notice(QStringLiteral("%1 opens in a window of its own: the screen has no room for it beside "
-                                           "the drawing area, which keeps its size.")
+            status_->Notice(tr("%1 opens in a window of its own: the screen has no room for it beside "
+                               "the drawing area, which keeps its size.")
                                 .arg(dock->windowTitle()));
         } else if (frame.left() + wider > screen.right() + 1) {
             // Room to grow to the right, the window moved left as much as needed.
@@ -127,15 +129,15 @@ void MainWindow::PlacePanel(QDockWidget* dock)
 void MainWindow::BuildMenus()
 {
     DesktopActions& a = *actions_;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(a.open);
-    QMenu* examples = file->addMenu(QStringLiteral("Open &example"));
+    QMenu* examples = file->addMenu(tr("Open &example"));
     for (const ExampleBody& body : ExampleBodies(ExampleBodiesFolder())) {
         const QString path = body.path;
         examples->addAction(MenuText(body.title), this, [this, path] { actions_->Open(path); })->setToolTip(path);
     }
     examples->setEnabled(!examples->isEmpty());
-    recentMenu_ = file->addMenu(QStringLiteral("Open &recent"));
+    recentMenu_ = file->addMenu(tr("Open &recent"));
     // Both open a data file: a lesson that locks opening locks them too.
     for (QMenu* opening : {examples, recentMenu_}) {
         connect(a.open, &QAction::enabledChanged, opening,
@@ -145,7 +147,7 @@ void MainWindow::BuildMenus()
     }
     file->addAction(a.reload);
     file->addAction(a.savePicture);
-    file->addAction(QStringLiteral("E&xport data…"), this, [this] {
+    file->addAction(tr("E&xport data…"), this, [this] {
         if (const QString path = choose_(FilePurpose::ExportData); !path.isEmpty()) ExportData(path);
     });
     file->addSeparator();
@@ -153,29 +155,29 @@ void MainWindow::BuildMenus()
     file->addAction(lessons_->saveAsLesson);
     file->addAction(lessons_->closeLesson);
     file->addSeparator();
-    QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 
-    QMenu* simulation = menuBar()->addMenu(QStringLiteral("&Simulation"));
+    QMenu* simulation = menuBar()->addMenu(tr("&Simulation"));
     simulation->addAction(a.startStop);
     simulation->addAction(a.pause);
     simulation->addAction(a.step);
     simulation->addAction(timeline_->stepBack);
     simulation->addAction(a.coast);
-    QMenu* speed = simulation->addMenu(QStringLiteral("Spee&d"));
+    QMenu* speed = simulation->addMenu(tr("Spee&d"));
     for (QAction* choice : a.speeds) speed->addAction(choice);
     speed->addSeparator();
     speed->addAction(a.slower);
     speed->addAction(a.faster);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     for (QDockWidget* dock : {inspectorDock_, plotsDock_}) view->addAction(dock->toggleViewAction());
     view->addAction(timeline_->toggleViewAction());
     inspectorDock_->toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_I);
     plotsDock_->toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_G);
     view->addSeparator();
     for (const OverlayEntry& entry : kOverlayTable) {
-        QAction* toggle = view->addAction(QString::fromUtf8(entry.title.data(), std::ssize(entry.title)));
+        QAction* toggle = view->addAction(Translated("Overlay", entry.title));
         toggle->setCheckable(true);
         const Overlay overlay = entry.overlay;
         connect(toggle, &QAction::triggered, this,
@@ -183,15 +185,29 @@ void MainWindow::BuildMenus()
         overlayActions_.push_back(toggle);
     }
     view->addSeparator();
-    reset_ = view->addAction(QStringLiteral("&Reset layout and settings"), this, &MainWindow::ResetLayoutAndSettings);
+    reset_ = view->addAction(tr("&Reset layout and settings"), this, &MainWindow::ResetLayoutAndSettings);
+    // Every text is made once, as the window is built: a new language shows
+    // from the next start, which the menu and the notice say.
+    QMenu* language = view->addMenu(tr("&Language (from the next start)"));
+    languages_ = new QActionGroup(language);
+    const auto addLanguage = [this, language](const QString& title, const QString& code) {
+        QAction* choice = language->addAction(title, this, [this, code] { ChooseLanguage(code); });
+        choice->setCheckable(true);
+        choice->setData(code);
+        languages_->addAction(choice);
+    };
+    addLanguage(tr("System"), {});
+    for (const LanguageEntry& entry : kLanguages)
+        addLanguage(QString::fromUtf8(entry.name), QString::fromLatin1(entry.code));
+    ShowLanguageChecked();
 
     menuBar()->addMenu(lessons_->Menu());
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Keys, units and physics"), this, [this] {
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&Keys, units and physics"), this, [this] {
         if (!help_) {
             help_ = new QDialog(this);
-            help_->setWindowTitle(QStringLiteral("Keys, units and physics"));
+            help_->setWindowTitle(tr("Keys, units and physics"));
             auto* text = new QTextBrowser(help_);
             text->setHtml(KeysHelp());
             (new QVBoxLayout(help_))->addWidget(text);
@@ -200,13 +216,13 @@ void MainWindow::BuildMenus()
         help_->show();
         help_->raise();
     });
-    help->addAction(QStringLiteral("&About"), this, [this] {
-        QMessageBox::about(this, QStringLiteral("About Rigid Body Dynamics"),
-                           QStringLiteral("<p><b>Rigid Body Dynamics</b> %1</p>"
-                                          "<p>One rigid body, a flat cluster of spheres, moving under the "
-                                          "three-dimensional rigid-body equations with a fixed explicit Euler "
-                                          "step. Every number is computed in a fixed order, so a run is "
-                                          "reproducible to the last bit.</p><p>Licence: MIT.</p>")
+    help->addAction(tr("&About"), this, [this] {
+        QMessageBox::about(this, tr("About Rigid Body Dynamics"),
+                           tr("<p><b>Rigid Body Dynamics</b> %1</p>"
+                              "<p>One rigid body, a flat cluster of spheres, moving under the "
+                              "three-dimensional rigid-body equations with a fixed explicit Euler "
+                              "step. Every number is computed in a fixed order, so a run is "
+                              "reproducible to the last bit.</p><p>Licence: MIT.</p>")
                                .arg(QApplication::applicationVersion()));
     });
     FillRecentMenu();
@@ -217,50 +233,49 @@ QString MainWindow::KeysHelp() const
     auto keysOf = [](const QAction* action) {
         QStringList keys;
         for (const QKeySequence& key : action->shortcuts()) keys << key.toString(QKeySequence::NativeText);
-        return keys.join(QStringLiteral(" or "));
+        return keys.join(tr(" or "));
     };
     const DesktopActions& a = *actions_;
     return HelpPage({
-        {QStringLiteral("Press on a disc, drag, let go"),
-         QStringLiteral("push: a dashed band follows the pointer; the drag in pixels, y up, is added to the force, "
-                        "its moment about the centre of mass to the torque; both act at every step until the body "
-                        "is rebuilt or coasts")},
-        {QStringLiteral("Start/Stop button"), QStringLiteral("run; stopping returns the body to rest")},
-        {keysOf(a.pause), QStringLiteral("pause or resume a run, keeping the body as it is")},
-        {keysOf(a.step), QStringLiteral("one time step of 0.2 while halted or paused")},
+        {tr("Press on a disc, drag, let go"),
+         tr("push: a dashed band follows the pointer; the drag in pixels, y up, is added to the force, "
+            "its moment about the centre of mass to the torque; both act at every step until the body "
+            "is rebuilt or coasts")},
+        {tr("Start/Stop button"), tr("run; stopping returns the body to rest")},
+        {keysOf(a.pause), tr("pause or resume a run, keeping the body as it is")},
+        {keysOf(a.step), tr("one time step of 0.2 while halted or paused")},
         {keysOf(timeline_->stepBack),
-         QStringLiteral("one kept step back: the body as it was then, halted; from there Ctrl+Right computes the "
-                        "same steps again")},
-        {keysOf(a.coast), QStringLiteral("coast: the pushes stop acting, force and torque become zero")},
+         tr("one kept step back: the body as it was then, halted; from there Ctrl+Right computes the "
+            "same steps again")},
+        {keysOf(a.coast), tr("coast: the pushes stop acting, force and torque become zero")},
         {keysOf(a.slower) + QStringLiteral(", ") + keysOf(a.faster),
-         QStringLiteral("slower, faster: the timer's pace from 1/8 to 4; each step stays 0.2")},
-        {keysOf(a.open), QStringLiteral("open a data file (or drop one on the window)")},
-        {keysOf(a.reload), QStringLiteral("reload the data file; the run stops")},
-        {keysOf(a.savePicture), QStringLiteral("save the picture as a PNG")},
-        {keysOf(lessons_->openLesson), QStringLiteral("open a lesson: notes, tasks and a prepared experiment")},
+         tr("slower, faster: the timer's pace from 1/8 to 4; each step stays 0.2")},
+        {keysOf(a.open), tr("open a data file (or drop one on the window)")},
+        {keysOf(a.reload), tr("reload the data file; the run stops")},
+        {keysOf(a.savePicture), tr("save the picture as a PNG")},
+        {keysOf(lessons_->openLesson), tr("open a lesson: notes, tasks and a prepared experiment")},
         {keysOf(lessons_->closeLesson),
-         QStringLiteral("close the lesson: your own speed, overlays, panels and controls come back")},
-        {keysOf(inspectorDock_->toggleViewAction()), QStringLiteral("the inspector: every quantity of the body")},
+         tr("close the lesson: your own speed, overlays, panels and controls come back")},
+        {keysOf(inspectorDock_->toggleViewAction()), tr("the inspector: every quantity of the body")},
         {keysOf(plotsDock_->toggleViewAction()),
-         QStringLiteral("the plots: energies, momenta and the orientation's length over time")},
+         tr("the plots: energies, momenta and the orientation's length over time")},
         {keysOf(timeline_->toggleViewAction()),
-         QStringLiteral("the timeline: drag it, or use its arrow keys, to go back and forth through the kept steps; "
-                        "pressing it pauses a run; a step, a push or coast drops the steps after the present")},
-        {QStringLiteral("Tab, Shift+Tab"),
-         QStringLiteral("the next or the previous control: Start/Stop, the density box, the drawing area (framed "
-                        "while it has the keys), the timeline")},
-        {QStringLiteral("N or ], P or ["),
-         QStringLiteral("in the drawing area: choose the next or the previous particle to push, counted from 1; "
-                        "the chosen disc is ringed")},
-        {QStringLiteral("Arrows, Shift+Arrows"),
-         QStringLiteral("in the drawing area: set the push, 1 or 10 pixels a press, shown as a dashed arrow")},
-        {QStringLiteral("Enter, Escape"),
-         QStringLiteral("in the drawing area: push, the same press and release a mouse makes; or cancel. A press "
-                        "finds a particle where it would lie unturned: once the body has turned, a dotted ring "
-                        "marks that place, where the push starts")},
-        {QStringLiteral("density box"),
-         QStringLiteral("mass per unit area; every change stops the run and rebuilds the body; a refused text "
-                        "is marked and the body keeps its density")},
+         tr("the timeline: drag it, or use its arrow keys, to go back and forth through the kept steps; "
+            "pressing it pauses a run; a step, a push or coast drops the steps after the present")},
+        {tr("Tab, Shift+Tab"),
+         tr("the next or the previous control: Start/Stop, the density box, the drawing area (framed "
+            "while it has the keys), the timeline")},
+        {tr("N or ], P or ["),
+         tr("in the drawing area: choose the next or the previous particle to push, counted from 1; "
+            "the chosen disc is ringed")},
+        {tr("Arrows, Shift+Arrows"),
+         tr("in the drawing area: set the push, 1 or 10 pixels a press, shown as a dashed arrow")},
+        {tr("Enter, Escape"),
+         tr("in the drawing area: push, the same press and release a mouse makes; or cancel. A press "
+            "finds a particle where it would lie unturned: once the body has turned, a dotted ring "
+            "marks that place, where the push starts")},
+        {tr("density box"), tr("mass per unit area; every change stops the run and rebuilds the body; a refused text "
+                               "is marked and the body keeps its density")},
     });
 }
 
@@ -272,6 +287,30 @@ QString MainWindow::ExampleBodiesFolder()
 }
 
 QString MainWindow::Notice() const { return status_->NoticeText(); }
+
+QString MainWindow::SavedLanguage()
+{
+    const QString code = QSettings(kSettingsName, kSettingsName).value(QStringLiteral("language")).toString();
+    for (const LanguageEntry& entry : kLanguages)
+        if (code == QLatin1String(entry.code)) return code;
+    return {};
+}
+
+void MainWindow::ChooseLanguage(const QString& code)
+{
+    language_ = code;
+    ShowLanguageChecked();
+    QString name;
+    for (const LanguageEntry& entry : kLanguages)
+        if (code == QLatin1String(entry.code)) name = QString::fromUtf8(entry.name);
+    status_->Notice(name.isEmpty() ? tr("From the next start the window follows the system's language.")
+                                   : tr("From the next start the window is in %1.").arg(name));
+}
+
+void MainWindow::ShowLanguageChecked()
+{
+    for (QAction* choice : languages_->actions()) choice->setChecked(choice->data().toString() == language_);
+}
 
 void MainWindow::RestoreSettings()
 {
@@ -288,6 +327,8 @@ void MainWindow::RestoreSettings()
             form_->Do({.kind = CommandKind::View, .overlay = *overlay, .on = true});
     ShowOverlaysChecked();
     recentFiles_ = settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kMostRecentFiles);
+    language_ = SavedLanguage();
+    ShowLanguageChecked();
     FillRecentMenu();
     CheckSettingsCanBeSaved(settings.fileName());
 }
@@ -321,7 +362,7 @@ void MainWindow::CheckSettingsCanBeSaved(const QString& file)
     } catch (const WriteError& failure) {
         settingsSavable_ = false;
         status_->Notice(
-            QStringLiteral("The settings cannot be saved in %1: %2")
+            tr("The settings cannot be saved in %1: %2")
                 .arg(QString::fromStdString(ShownPath(file.toStdString())), QString::fromStdString(failure.what())));
     }
 }
@@ -341,8 +382,8 @@ void MainWindow::ResetLayoutAndSettings()
     // The window follows the area back to its first size.
     form_->Do({.kind = CommandKind::Size, .x = Session::kStartWidth, .y = Session::kStartHeight});
     status_->Notice(
-        QStringLiteral("The panels, the speed, the overlays and the drawing area are back to how they "
-                       "first were."));
+        tr("The panels, the speed, the overlays and the drawing area are back to how they "
+           "first were."));
 }
 
 void MainWindow::ShowOverlaysChecked()
@@ -365,6 +406,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     settings.setValue(QStringLiteral("windowState"), saveState(kLayoutVersion));
     settings.setValue(QStringLiteral("speed"), form_->CurrentSession().Speed());
     settings.setValue(QStringLiteral("recentFiles"), recentFiles_);
+    settings.setValue(QStringLiteral("language"), language_);
     QStringList overlays;
     for (const OverlayEntry& entry : kOverlayTable)
         if (IsShown(form_->CurrentSession().ShownOverlays(), entry.overlay))

@@ -15,6 +15,7 @@ class AreaKeeper;
 class InspectorPanel;
 class LessonHost;
 class PlotsPanel;
+class QActionGroup;
 class QDialog;
 class QDockWidget;
 class QMenu;
@@ -68,6 +69,12 @@ public:
     void ResetLayoutAndSettings();
     // The help page's text (HTML), its keys the actions' own.
     QString KeysHelp() const;
+    // The language chosen under View ▸ Language, as the last run saved it: a
+    // code of kLanguages, or empty for the system's.
+    static QString SavedLanguage();
+    // Chosen under View ▸ Language: kept in the settings, shown from the next
+    // start.
+    void ChooseLanguage(const QString& code);
     // Where the example bodies are: installed beside the program, or in the
     // source tree of a build that was not installed.
     static QString ExampleBodiesFolder();
@@ -87,6 +94,7 @@ private:
     void AddRecentFile(const QString& path);
     void FillRecentMenu();
     void ShowStatus();
+    void ShowLanguageChecked();
     void Redrawn() override { ShowStatus(); }
     void TimingChanged() override { ShowStatus(); }
 
@@ -107,6 +115,8 @@ private:
     QDialog* help_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QStringList recentFiles_;
+    QActionGroup* languages_ = nullptr;
+    QString language_;
     bool settingsSavable_ = true;
     Session::Listening listening_;
 };

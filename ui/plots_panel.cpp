@@ -5,6 +5,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -33,19 +34,20 @@ namespace {
 std::vector<GraphText> Graphs()
 {
     return {
-        {QStringLiteral("Kinetic energy (%1)").arg(UnitText(unit::kEnergy)),
+        {QCoreApplication::translate("PlotsPanel", "Kinetic energy (%1)").arg(UnitText(unit::kEnergy)),
          UnitText(unit::kEnergy),
-         {{PlotLine::LinearEnergy, QStringLiteral("linear")},
-          {PlotLine::RotationalEnergy, QStringLiteral("rotational")},
-          {PlotLine::TotalEnergy, QStringLiteral("total")}}},
-        {QStringLiteral("Linear momentum's length |p| (%1)").arg(UnitText(unit::kMomentum)),
+         {{PlotLine::LinearEnergy, QCoreApplication::translate("PlotsPanel", "linear")},
+          {PlotLine::RotationalEnergy, QCoreApplication::translate("PlotsPanel", "rotational")},
+          {PlotLine::TotalEnergy, QCoreApplication::translate("PlotsPanel", "total")}}},
+        {QCoreApplication::translate("PlotsPanel", "Linear momentum's length |p| (%1)").arg(UnitText(unit::kMomentum)),
          UnitText(unit::kMomentum),
          {{PlotLine::MomentumLength, QStringLiteral("|p|")}}},
-        {QStringLiteral("Angular momentum about z, Lz (%1)").arg(UnitText(unit::kAngularMomentum)),
+        {QCoreApplication::translate("PlotsPanel", "Angular momentum about z, Lz (%1)")
+             .arg(UnitText(unit::kAngularMomentum)),
          UnitText(unit::kAngularMomentum),
          {{PlotLine::AngularMomentumZ, QStringLiteral("Lz")}}},
-        {QStringLiteral("Orientation's length |q|, never normalised"),
-         QStringLiteral("log scale"),
+        {QCoreApplication::translate("PlotsPanel", "Orientation's length |q|, never normalised"),
+         QCoreApplication::translate("PlotsPanel", "log scale"),
          {{PlotLine::OrientationLength, QStringLiteral("|q|")}},
          true},
     };
@@ -105,12 +107,15 @@ void PlotsPanel::AddGraph(const GraphText& text, QVBoxLayout* layout)
     graph.chart->setMargins(QMargins(2, 0, 4, 0));
     graph.chart->layout()->setContentsMargins(0, 0, 0, 0);
     graph.chart->setBackgroundRoundness(0);
+    // The axes' numbers with the window's decimal point (the chart takes
+    // the default locale).
+    graph.chart->setLocalizeNumbers(true);
     graph.chart->legend()->setVisible(text.lines.size() > 1);
     graph.chart->legend()->setFont(small);
     graph.chart->legend()->setAlignment(Qt::AlignRight);
     graph.time = new QValueAxis(graph.chart);
     graph.time->setTickInterval(1e300);  // none until the first range
-    graph.time->setTitleText(QStringLiteral("time (%1)").arg(UnitText(unit::kTime)));
+    graph.time->setTitleText(QCoreApplication::translate("PlotsPanel", "time (%1)").arg(UnitText(unit::kTime)));
     graph.time->setTickType(QValueAxis::TicksDynamic);
     QAbstractAxis* value = nullptr;
     if (text.logarithmic) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 #include "ui/png_file.h"
 #include "session/script_line.h"
 
@@ -56,7 +58,9 @@ void SessionRecorder::Applying(const Command& command)
     try {
         file_.Append(ScriptLine(command));
     } catch (const UnwritableCommand& error) {
-        Stop(std::string(error.what()) + ", which a script line cannot hold");
+        Stop(QCoreApplication::translate("SessionRecorder", "%1, which a script line cannot hold")
+                 .arg(QString::fromStdString(error.what()))
+                 .toStdString());
         return;
     } catch (const WriteError& failure) {
         Stop(failure.what());
@@ -67,8 +71,10 @@ void SessionRecorder::Applying(const Command& command)
 
 void SessionRecorder::Stop(const std::string& why)
 {
-    reportError_("recording to '" + file_.ShownPath() + "' stopped: " + why +
-                 "; the file holds the session up to here");
+    reportError_(QCoreApplication::translate("SessionRecorder",
+                                             "recording to '%1' stopped: %2; the file holds the session up to here")
+                     .arg(QString::fromStdString(file_.ShownPath()), QString::fromStdString(why))
+                     .toStdString());
     file_.Close();
     recording_ = false;
     listening_.Stop();

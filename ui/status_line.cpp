@@ -8,6 +8,7 @@
 #include "session/session.h"
 #include "session/speed.h"
 #include "session/units.h"
+#include "ui/language.h"
 #include "ui/unit_text.h"
 
 StatusLine::StatusLine(QStatusBar& bar)
@@ -26,18 +27,17 @@ StatusLine::StatusLine(QStatusBar& bar)
 void StatusLine::Show(const Session& session, bool stepRefused)
 {
     const long long steps = session.Simulation().steps;
-    runState_->setText(session.Running() ? QStringLiteral("Running")
-                       : stepRefused     ? QStringLiteral("Halted")
-                       : steps == 0      ? QStringLiteral("At rest")
-                                         : QStringLiteral("Paused"));
+    runState_->setText(session.Running() ? tr("Running")
+                       : stepRefused     ? tr("Halted")
+                       : steps == 0      ? tr("At rest")
+                                         : tr("Paused"));
     // When the present is in the past of the kept run, how far.
     const long long newest = session.KeptHistory().Newest();
-    time_->setText(QStringLiteral("t = %1 %2 (%3)")
-                       .arg(SimulatedTime(steps), 0, 'f', 1)
-                       .arg(UnitText(unit::kTime))
-                       .arg(steps < newest ? QStringLiteral("step %1 of %2 kept").arg(steps).arg(newest)
-                                           : QStringLiteral("%1 steps").arg(steps)));
-    speed_->setText(QStringLiteral("speed %1×").arg(QString::fromStdString(SpeedName(session.Speed()))));
+    time_->setText(
+        tr("t = %1 %2 (%3)")
+            .arg(LocalNumber(SimulatedTime(steps), 'f', 1), UnitText(unit::kTime),
+                 steps < newest ? tr("step %1 of %2 kept").arg(steps).arg(newest) : tr("%1 steps").arg(steps)));
+    speed_->setText(tr("speed %1×").arg(LocalDecimal(QString::fromStdString(SpeedName(session.Speed())))));
     const QString path = QString::fromStdString(session.DataFile().string());
     dataFile_->setText(QFileInfo(path).fileName());
     dataFile_->setToolTip(path);

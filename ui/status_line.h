@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QLabel;
@@ -12,6 +13,8 @@ class Session;
 // command refused, said without a box); and the data file. Every part keeps
 // its width small, so that no text widens the window.
 class StatusLine {
+    Q_DECLARE_TR_FUNCTIONS(StatusLine)
+
 public:
     explicit StatusLine(QStatusBar& bar);
 

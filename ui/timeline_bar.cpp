@@ -10,6 +10,7 @@
 
 #include "session/quantities.h"
 #include "ui/Unit1.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -45,13 +46,12 @@ protected:
 }  // namespace
 
 TimelineBar::TimelineBar(TForm1& form, QWidget* parent)
-    : QToolBar(QStringLiteral("Time&line"), parent), stepBack(new QAction(QStringLiteral("Step &back"), &form)),
-      form_(form), slider_(new KeptRunSlider(Qt::Horizontal, this)), present_(new QLabel(this)),
-      nextFrame_(new QTimer(this))
+    : QToolBar(tr("Time&line"), parent), stepBack(new QAction(tr("Step &back"), &form)), form_(form),
+      slider_(new KeptRunSlider(Qt::Horizontal, this)), present_(new QLabel(this)), nextFrame_(new QTimer(this))
 {
     setObjectName(QStringLiteral("timeline"));  // for the window's saved state
     // Its title's mnemonic mark is no part of its name.
-    setAccessibleName(QStringLiteral("Timeline"));
+    setAccessibleName(tr("Timeline"));
     setMovable(false);
     setFloatable(false);
     toggleViewAction()->setShortcut(Qt::CTRL | Qt::Key_T);
@@ -62,13 +62,13 @@ TimelineBar::TimelineBar(TForm1& form, QWidget* parent)
         if (shown == isHidden()) ShowKeepingDrawingArea(shown);
     });
 
-    slider_->setAccessibleName(QStringLiteral("Timeline"));
+    slider_->setAccessibleName(tr("Timeline"));
     slider_->setFocusPolicy(Qt::StrongFocus);
     addWidget(slider_);
     // Wide enough for long runs, so that the slider does not shift as the text grows.
-    present_->setMinimumWidth(
-        present_->fontMetrics().horizontalAdvance(QStringLiteral("step 000000 of 000000, "
-                                                                 "t = 00000.0")));
+    present_->setMinimumWidth(present_->fontMetrics().horizontalAdvance(
+        tr("step %1 of %2, %3")
+            .arg(QStringLiteral("000000"), QStringLiteral("000000"), tr("t = %1").arg(QStringLiteral("00000.0")))));
     present_->setIndent(6);
     addWidget(present_);
     connect(slider_, &QSlider::valueChanged, this, &TimelineBar::SeekTo);
@@ -123,11 +123,11 @@ void TimelineBar::ShowPresent()
     slider_->setRange(0, static_cast<int>(history.Newest() - oldest_));
     slider_->setValue(static_cast<int>(present - oldest_));
     showing_ = false;
-    slider_->setToolTip(QStringLiteral("Kept: steps %1 to %2").arg(oldest_).arg(history.Newest()));
-    const QString time = QStringLiteral("t = %1").arg(SimulatedTime(present), 0, 'f', 1);
+    slider_->setToolTip(tr("Kept: steps %1 to %2").arg(oldest_).arg(history.Newest()));
+    const QString time = tr("t = %1").arg(LocalNumber(SimulatedTime(present), 'f', 1));
     present_->setText(present == history.Newest()
-                          ? QStringLiteral("step %1, %2").arg(present).arg(time)
-                          : QStringLiteral("step %1 of %2, %3").arg(present).arg(history.Newest()).arg(time));
+                          ? tr("step %1, %2").arg(present).arg(time)
+                          : tr("step %1 of %2, %3").arg(present).arg(history.Newest()).arg(time));
 }
 
 void TimelineBar::SeekTo(int position)

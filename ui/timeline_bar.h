@@ -20,6 +20,8 @@ class TForm1;
 // window taller or shorter by its own height: the drawing area, where the body
 // turns back, keeps its size.
 class TimelineBar : public QToolBar, private SessionListener {
+    Q_OBJECT
+
 public:
     TimelineBar(TForm1& form, QWidget* parent = nullptr);
 

@@ -55,6 +55,14 @@ remarks=$(appstreamcli validate --pedantic --no-net "$root$metainfo" 2>&1) ||
 ! grep '^[EWIP]: ' <<<"$remarks" | grep -v ' cid-contains-uppercase-letter ' ||
     fail "the AppStream metadata draws the remarks above"
 xmllint --noout "$root$icon" || fail "the icon is not well-formed XML"
+# The menu and a software centre show the name and summary in the languages
+# the window speaks.
+for language in de fr es; do
+    grep -q "^Name\[$language\]=" "$root$desktop" && grep -q "^Comment\[$language\]=" "$root$desktop" ||
+        fail "the desktop entry has no name or comment in $language"
+    [ "$(grep -c "xml:lang=\"$language\"" "$root$metainfo")" -eq 2 ] ||
+        fail "the AppStream metadata has no name and summary in $language"
+done
 
 check_paths "$root" "$prefix"
 grep -qx "Icon=$app_id" "$root$desktop" || fail "the menu entry's icon is not $app_id"
