@@ -9,10 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
-          locales clang-format clang-tidy libgtest-dev libtomlplusplus-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
-          xdotool imagemagick dpkg-dev file desktop-file-utils appstream libxml2-utils groff-base lintian python3
-          pybind11-dev python3-dev python3-numpy python3-pytest jupyter-nbconvert python3-ipykernel python3-matplotlib
-          dbus at-spi2-core python3-pyatspi)
+          qt6-l10n-tools qt6-tools-dev locales clang-format clang-tidy libgtest-dev libtomlplusplus-dev libbenchmark-dev
+          fonts-dejavu-core xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils appstream libxml2-utils
+          groff-base lintian python3 pybind11-dev python3-dev python3-numpy python3-pytest jupyter-nbconvert
+          python3-ipykernel python3-matplotlib dbus at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()

@@ -17,6 +17,9 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 # Settings of the person's own runs must not reach the test, nor the test's theirs.
 export XDG_CONFIG_HOME="$work/config"
+# The window in English whatever the machine's language: the tests read its texts.
+unset LANGUAGE
+export LC_ALL=C.UTF-8
 
 # The window's id, once it is on screen.
 find_window() {
