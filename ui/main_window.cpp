@@ -290,7 +290,7 @@ QString MainWindow::Notice() const { return status_->NoticeText(); }
 
 QString MainWindow::SavedLanguage()
 {
-    const QString code = QSettings(kSettingsName, kSettingsName).value(QStringLiteral("language")).toString();
+    QString code = QSettings(kSettingsName, kSettingsName).value(QStringLiteral("language")).toString();
     for (const LanguageEntry& entry : kLanguages)
         if (code == QLatin1String(entry.code)) return code;
     return {};
