@@ -112,9 +112,18 @@ void MainWindow::PlacePanel(QDockWidget* dock)
         const int wider = frame.width() + dock->sizeHint().width();
         if (isMaximized() || isFullScreen() || wider > screen.width()) {
             dock->setFloating(true);
-            dock->resize(dock->sizeHint().width(), height());
-            dock->move(std::max(screen.left(), std::min(frame.right() + 1, screen.right() + 1 - dock->width())),
-                       frame.top());
+            // Two panels share the height rather than one hiding the other.
+            QDockWidget* other = dock == inspectorDock_ ? plotsDock_ : inspectorDock_;
+            if (other->isFloating() && other->isVisible()) {
+                other->resize(other->width(), height() / 2);
+                dock->resize(dock->sizeHint().width(), height() - other->height());
+                const QRect above = other->frameGeometry();
+                dock->move(above.left(), above.top() + (above.height() - other->height()) + other->height());
+            } else {
+                dock->resize(dock->sizeHint().width(), height());
+                dock->move(std::max(screen.left(), std::min(frame.right() + 1, screen.right() + 1 - dock->width())),
+                           frame.top());
+            }
             status_->Notice(tr("%1 opens in a window of its own: the screen has no room for it beside "
                                "the drawing area, which keeps its size.")
                                 .arg(dock->windowTitle()));

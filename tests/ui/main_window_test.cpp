@@ -189,9 +189,10 @@ TEST_F(Desk, PanelsFollowTheRunBesideADrawingAreaTheyNeverResize)
     Keys(Qt::CTRL | Qt::Key_I);
     Keys(Qt::CTRL | Qt::Key_G);
     settle();
-    // The screen here has no room beside the window: they float, side by side.
+    // The screen here has no room beside the window: they float, one above the other.
     ASSERT_TRUE(w.InspectorDock()->isVisible() && w.PlotsDock()->isVisible());
     EXPECT_TRUE(w.InspectorDock()->isFloating() && w.PlotsDock()->isFloating());
+    EXPECT_FALSE(w.InspectorDock()->frameGeometry().intersects(w.PlotsDock()->frameGeometry()));
     for (QDockWidget* dock : {w.InspectorDock(), w.PlotsDock()}) dock->setFloating(false);
     settle();
     w.activateWindow();  // as a person's click would, from the panels' windows
