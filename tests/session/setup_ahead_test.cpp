@@ -40,8 +40,8 @@ TEST(SetupAhead, FirstSetupIsTheOneTheSessionWouldMake)
     const TempFile three("3\n10.5 20.25\n-3 7.125\n44 0.001\n");
     const TempFile badCount("2.5\n1 2\n3 4\n");
     const TempFile shortFile("4\n1 2\n3 4\n");
-    const std::filesystem::path dataFiles[] = {RBD_SOURCE_DIR "/data.txt", three.path(), badCount.path(),
-                                               shortFile.path(), three.folder() / "missing.txt"};
+    const std::filesystem::path dataFiles[] = {std::filesystem::path(RBD_SOURCE_DIR) / "data.txt", three.path(),
+                                               badCount.path(), shortFile.path(), three.folder() / "missing.txt"};
     const std::string first{Session::kFirstDensityText};
     for (const auto& dataFile : dataFiles) {
         const std::string plain = FirstSetupOf(dataFile, {});
