@@ -1,8 +1,10 @@
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
+#include <string>
 
 #include "app/application.h"
 #include "app/command_line.h"
@@ -10,6 +12,7 @@
 #include "lesson/lesson_file.h"
 #include "session/script.h"
 #include "session/script_file.h"
+#include "session/setup_ahead.h"
 #include "sim/setup_error.h"
 #include "ui/Unit1.h"
 #include "ui/csv_recorder.h"
@@ -73,14 +76,19 @@ std::optional<Lesson> ReadLessonOption(const QString& path)
     }
 }
 
-int RunWindow(const CommandLine& line, RunFiles files, std::optional<Lesson> lesson)
+// A lesson's window opens on the lesson's body, not on a data.txt the lesson
+// never asked for.
+std::filesystem::path WindowDataFile(const CommandLine& line, const std::optional<Lesson>& lesson)
+{
+    return lesson && !line.dataGiven ? lesson->body : line.dataFile;
+}
+
+int RunWindow(const CommandLine& line, RunFiles files, std::optional<Lesson> lesson, SetupAhead ahead)
 {
     // Only the window speaks the person's language: a scripted run's output
     // and every message it prints stay as tools parse them.
     const WindowLanguage language(MainWindow::SavedLanguage());
-    // A lesson's window opens on the lesson's body, not on a data.txt the
-    // lesson never asked for.
-    LiveSession live(lesson && !line.dataGiven ? lesson->body : line.dataFile, std::move(files));
+    LiveSession live(WindowDataFile(line, lesson), std::move(files), std::move(ahead));
     MainWindow window(live, [&](FilePurpose purpose) { return ChooseWithDialog(&window, purpose); });
     SessionRecorder recorder(live.session, MessageBoxOver(window));
     CsvRecorder csv(live.session, MessageBoxOver(window));
@@ -129,6 +137,11 @@ int RunProgram(int argc, char** argv)
         return kUsageError;
     }
 
+    // The window's body is built while Qt starts and the window is made: a
+    // large one then adds little to the time before the first frame.
+    SetupAhead ahead;
+    if (!line.Scripted() && !line.AsksForHelp())
+        ahead = SetupAhead(std::string(Session::kFirstDensityText), WindowDataFile(line, lesson));
     Application application(argc, argv);
     Application::setApplicationName(QStringLiteral("rigid-body"));
     Application::setApplicationVersion(QStringLiteral(RBD_VERSION));
@@ -139,7 +152,7 @@ int RunProgram(int argc, char** argv)
         return RunScript(commands, line.dataFile, line.framesFolder, std::cout, std::cerr, line.csvFile, files);
     }
     try {
-        return RunWindow(line, files, std::move(lesson));
+        return RunWindow(line, files, std::move(lesson), std::move(ahead));
     } catch (const std::exception& error) {
         Application::ShowException(QString::fromLocal8Bit(error.what()));
     } catch (...) {

@@ -36,8 +36,9 @@ void Session::Listening::Stop()
     listener_ = nullptr;
 }
 
-Session::Session(Canvas& canvas, std::filesystem::path dataFile)
-    : canvas_(canvas), dataFile_(std::move(dataFile)), width_(canvas.Width()), height_(canvas.Height())
+Session::Session(Canvas& canvas, std::filesystem::path dataFile, SetupAhead ahead)
+    : canvas_(canvas), dataFile_(std::move(dataFile)), ahead_(std::move(ahead)), width_(canvas.Width()),
+      height_(canvas.Height())
 {
 }
 
@@ -269,7 +270,9 @@ std::string Session::StateJson() const { return ::StateJson(simulation_, running
 
 void Session::SetupBodyFrom(const std::filesystem::path& dataFile)
 {
-    SetupBody(simulation_.body, simulation_.settings, densityText_, dataFile);
+    std::optional<BuiltBody> built = ahead_.Take(densityText_, dataFile);
+    if (!built) built = BuildBody(densityText_, dataFile);
+    PutInPlace(std::move(*built), simulation_.body, simulation_.settings);
     simulation_.steps = 0;
     trail_.points.clear();
     history_.Restart(MotionOf(simulation_.body));

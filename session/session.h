@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "session/canvas.h"
@@ -10,6 +11,7 @@
 #include "session/history.h"
 #include "session/overlays.h"
 #include "session/scene.h"
+#include "session/setup_ahead.h"
 #include "session/simulation_context.h"
 
 // Told of what a session does, in the order it does it. Every member has a
@@ -44,6 +46,8 @@ public:
     static constexpr int kStartHeight = 552;
     // The timer period at speed 1, in milliseconds.
     static constexpr int kTimerPeriod = 50;
+    // The density box's text when a session starts.
+    static constexpr std::string_view kFirstDensityText = "1";
 
     // While it lives, a listener hears the session's news. It may be ended at
     // any time, also while the session is telling it something.
@@ -64,8 +68,9 @@ public:
     };
 
     // Draws on `canvas`, whose size is the drawing area's. Nothing happens
-    // until FirstSetup.
-    Session(Canvas& canvas, std::filesystem::path dataFile);
+    // until FirstSetup, which takes the body `ahead` built if it was begun for
+    // the density "1" and `dataFile`.
+    Session(Canvas& canvas, std::filesystem::path dataFile, SetupAhead ahead = {});
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -138,7 +143,7 @@ private:
 
     Canvas& canvas_;
     std::filesystem::path dataFile_;
-    std::string densityText_ = "1";
+    std::string densityText_{kFirstDensityText};
     SimulationContext simulation_;
     bool running_ = false;
     double speed_ = 1.0;
@@ -146,6 +151,7 @@ private:
     Trail trail_;
     History history_;
     TextCells textCells_;
+    SetupAhead ahead_;
     int width_;
     int height_;
     // A listener that leaves while news is told is set to null, and removed

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "sim/data_file.h"
 #include "sim/density.h"
@@ -73,8 +74,7 @@ bool IsFinite(const Matrix3& a)
 
 }  // namespace
 
-void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view densityText,
-               const std::filesystem::path& dataFile)
+BuiltBody BuildBody(std::string_view densityText, const std::filesystem::path& dataFile)
 {
     const double density = ParseDensity(densityText);
 
@@ -85,7 +85,8 @@ void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view d
     //
     // A new RigidBody already holds the rest state a setup leaves, and its
     // sums start at zero: see rigid_body.h.
-    RigidBody built;
+    BuiltBody result;
+    RigidBody& built = result.body;
     double count = 0.0;
     std::string where;
     {
@@ -115,7 +116,20 @@ void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view d
                          ": the body's mass or inertia is out of range; use smaller coordinates or a "
                          "density nearer 1");
 
-    settings.density = density;
-    settings.particleCount = count;
-    body = std::move(built);
+    result.density = density;
+    result.particleCount = count;
+    return result;
+}
+
+void PutInPlace(BuiltBody&& built, RigidBody& body, SimulationSettings& settings)
+{
+    settings.density = built.density;
+    settings.particleCount = built.particleCount;
+    body = std::move(built.body);
+}
+
+void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view densityText,
+               const std::filesystem::path& dataFile)
+{
+    PutInPlace(BuildBody(densityText, dataFile), body, settings);
 }

@@ -10,3 +10,15 @@
 // leaves body and settings exactly as they were.
 void SetupBody(RigidBody& body, SimulationSettings& settings, std::string_view densityText,
                const std::filesystem::path& dataFile);
+
+// A setup in two halves, so that the first, which takes nearly all the time,
+// can run where it does not hold anything up: SetupBody is BuildBody then
+// PutInPlace. BuildBody throws as SetupBody does, and changes nothing.
+struct BuiltBody {
+    RigidBody body;
+    // What the settings take from the setup.
+    double density = 0.0;
+    double particleCount = 0.0;
+};
+BuiltBody BuildBody(std::string_view densityText, const std::filesystem::path& dataFile);
+void PutInPlace(BuiltBody&& built, RigidBody& body, SimulationSettings& settings);

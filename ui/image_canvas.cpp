@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "ui/solid_line.h"
+
 namespace {
 
 // Above this many layers of discs on average painting backwards measures
@@ -109,7 +111,8 @@ int ImageCanvas::TextHeight(std::string_view) const { return QFontMetrics(Font()
 
 void ImageCanvas::LineTo(int x, int y)
 {
-    CanvasPainter(image_, pen_).drawLine(penPosition_, QPoint(x, y));
+    if (!PaintSolidLine(image_, penPosition_, QPoint(x, y), ToQColor(pen_).rgb()))
+        CanvasPainter(image_, pen_).drawLine(penPosition_, QPoint(x, y));
     penPosition_ = {x, y};
 }
 

@@ -13,8 +13,8 @@
 // that whatever listens to the session may leave whenever it is closed, in any
 // order.
 struct LiveSession {
-    explicit LiveSession(std::filesystem::path dataFile, RunFiles runFiles = {})
-        : session(canvas, std::move(dataFile)), files(std::move(runFiles))
+    explicit LiveSession(std::filesystem::path dataFile, RunFiles runFiles = {}, SetupAhead ahead = {})
+        : session(canvas, std::move(dataFile), std::move(ahead)), files(std::move(runFiles))
     {
     }
 
