@@ -12,16 +12,10 @@ body=$3
 
 source "$(dirname "$0")/virtual_display.sh"
 
-(cd "$work" && exec "$program" --lesson "$lesson" --record session.txt) >"$work/app.log" 2>&1 &
-app_pid=$!
-
-window=$(find_window)
-[ -n "$window" ] || { echo "FAIL: no window captioned Rigid Body Dynamics"; exit 1; }
+open_window --lesson "$lesson" --record session.txt
 sleep 1
 
 pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
-shot() { import -window "$window" "$work/$1.png"; }
-fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
 pushes() { grep -c '^press 300 300$' "$work/session.txt" || true; }
 # A press and a release on the picture, as a push would start and end.
 drag() {

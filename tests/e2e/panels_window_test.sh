@@ -13,15 +13,9 @@ screen=1920x1200x24  # room for both panels beside the window
 source "$(dirname "$0")/virtual_display.sh"
 
 cp "$data" "$work/data.txt"
-(cd "$work" && exec "$program" --record session.txt) >"$work/app.log" 2>&1 &
-app_pid=$!
-
-window=$(find_window)
-[ -n "$window" ] || { echo "FAIL: no window captioned Rigid Body Dynamics"; exit 1; }
+open_window --record session.txt
 sleep 0.5
 
-shot() { import -window "$window" "$work/$1.png"; }
-fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
 width() { xdotool getwindowgeometry "$window" | awk '/Geometry/ { split($2, size, "x"); print size[1] }'; }
 ticks() { grep -c '^tick' "$work/session.txt" || true; }
 # The first row, from the top, with a blue pixel in column $2 of picture $1.

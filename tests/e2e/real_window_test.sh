@@ -13,18 +13,11 @@ data=$2
 source "$(dirname "$0")/virtual_display.sh"
 
 cp "$data" "$work/data.txt"
-(cd "$work" && exec "$program" --record session.txt) >"$work/app.log" 2>&1 &
-app_pid=$!
-
-window=$(find_window)
-[ -n "$window" ] || { echo "FAIL: no window captioned Rigid Body Dynamics"; exit 1; }
+open_window --record session.txt
 sleep 0.5
 
 pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
-shot() { import -window "$window" "$work/$1.png"; }
-fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
 
-same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)" = "0" ]; }
 
 # The drawing area lies below the menu bar: the L's topmost disc is at row 245
 # of the picture, so the first blue pixel of column 432 tells where it starts.

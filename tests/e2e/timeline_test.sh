@@ -14,16 +14,9 @@ data=$2
 source "$(dirname "$0")/virtual_display.sh"
 
 cp "$data" "$work/data.txt"
-(cd "$work" && exec "$program" --record session.txt) >"$work/app.log" 2>&1 &
-app_pid=$!
-
-window=$(find_window)
-[ -n "$window" ] || { echo "FAIL: no window captioned Rigid Body Dynamics"; exit 1; }
+open_window --record session.txt
 sleep 0.5
 
-fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
-shot() { import -window "$window" "$work/$1.png"; }
-same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)" = "0" ]; }
 height() { xdotool getwindowgeometry "$window" | awk -F'x' '/Geometry/ { print $2 }'; }
 # The picture above the controls, which lie over its bottom strip.
 picture() { convert "$work/$1.png" -crop "879x515+0+$2" +repage "$work/$1-top.png"; }

@@ -25,3 +25,17 @@ export LC_ALL=C.UTF-8
 find_window() {
     timeout 20 xdotool search --sync --onlyvisible --name '^Rigid Body Dynamics$' | head -n1
 }
+
+fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
+
+# Starts $program in $work with these arguments, its output in app.log, and
+# waits for its window: $window, then a picture of it with shot NAME.
+open_window() {
+    (cd "$work" && exec "$program" "$@") >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=$(find_window)
+    [ -n "$window" ] || fail "no window captioned Rigid Body Dynamics"
+}
+shot() { import -window "$window" "$work/$1.png"; }
+# Whether pictures NAME1 and NAME2 are the same to the pixel.
+same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)" = "0" ]; }
