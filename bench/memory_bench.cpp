@@ -19,6 +19,7 @@
 #include "bench/generated_data.h"
 #include "bench/resident_memory.h"
 #include "bench/setup_or_skip.h"
+#include "session/blank_canvas.h"
 #include "session/session.h"
 #include "sim/body_setup.h"
 
@@ -32,25 +33,6 @@ double PeakResidentBytes()
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) * 1024.0;  // Linux reports KiB
 }
-
-// Draws nothing: what is measured is the session's own keeping.
-class BlankCanvas : public Canvas {
-public:
-    int Width() const override { return Session::kStartWidth; }
-    int Height() const override { return Session::kStartHeight; }
-    Rect ClipRect() const override { return {0, 0, Width(), Height()}; }
-    void Resize(int, int) override {}
-    void SetBrushColor(Color) override {}
-    void SetPenColor(Color) override {}
-    void FillRect(Rect) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Discs(const DiscRun&) override {}
-    void TextOut(int, int, std::string_view) override {}
-    int TextWidth(std::string_view text) const override { return static_cast<int>(text.size()); }
-    int TextHeight(std::string_view) const override { return 1; }
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-};
 
 void BM_SetupPeakMemory(benchmark::State& state)
 {
@@ -74,7 +56,8 @@ void BM_SetupPeakMemory(benchmark::State& state)
 // Motion in the history, at most History::kMostStepsBack + 1 of them.
 void BM_RunMemory(benchmark::State& state)
 {
-    BlankCanvas canvas;
+    // Draws nothing: what is measured is the session's own keeping.
+    BlankCanvas canvas(Session::kStartWidth, Session::kStartHeight);
     Session session(canvas, GeneratedDataFile(1000000, Spread::InsideTheBox));
     try {
         session.FirstSetup();
