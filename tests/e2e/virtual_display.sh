@@ -10,8 +10,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# -noreset: by default the server resets when its last client leaves, and
+# refuses whoever connects meanwhile; a tool that looks and leaves (xdotool,
+# the accessibility bus reading the root window) would then shut the program out.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 "${screen:-1280x1024x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
