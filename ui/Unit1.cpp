@@ -121,7 +121,6 @@ TForm1::TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent)
     description_ = new AreaDescription(session_, *Image1);
     keys_ = new PushKeys(*this, *Image1, *description_);
     listening_ = session_.Listen(*this);
-    FormCreate();
     // Connected last: the layout's own text is not an edit.
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
 }

@@ -26,8 +26,9 @@ class TForm1 : public QWidget, private SessionListener {
     Q_OBJECT
 
 public:
-    // Lays out the window over `live`'s picture, then runs FormCreate: the
-    // first setup and frame. `live` outlives the window.
+    // Lays out the window over `live`'s picture; FormCreate, the first setup
+    // and frame, is left to the owner, to run once whatever else listens to
+    // the session is in place. `live` outlives the window.
     TForm1(LiveSession& live, ErrorReporter reportError, QWidget* parent = nullptr);
 
     ImageView* Image1;

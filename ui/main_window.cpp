@@ -70,6 +70,10 @@ MainWindow::MainWindow(LiveSession& live, FileChooser choose, QWidget* parent)
         status_->Notice(QString::fromStdString(message));
         ShowStatus();
     };
+    // Last: a large body is still being read on another thread while the
+    // window is made, and whatever is made before the first setup waits for
+    // it costs the start nothing.
+    form_->FormCreate();
     ShowStatus();
     // The drawing area opens at its classic size, menu and status bar around it.
     resize(sizeHint());

@@ -141,6 +141,7 @@ TEST_F(FullDisk, SavingOverAPictureKeepsItAndReportsTheReason)
     std::vector<std::string> errors;
     LiveSession live(data_.path());
     TForm1 window(live, [&](const std::string& message) { errors.push_back(message); });
+    window.FormCreate();
     window.SavePicture(QString::fromStdString(good_.string()));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "cannot write the picture '" + good_.string() + "': No space left on device");

@@ -31,6 +31,7 @@ constexpr const char* kTwoParticles = "2  110 65  90 55";
 struct RecordedWindow {
     explicit RecordedWindow(const std::filesystem::path& data) : live(data)
     {
+        form.FormCreate();
         recorder.Begin(QString::fromStdString(record.path().string()));
         recorder.Start();
         form.show();

@@ -51,6 +51,7 @@ TEST(Soak, RandomSessionNeverBreaksTheBody)
     std::vector<std::string> errors;
     LiveSession live(data.path());
     TForm1 w(live, [&](const std::string& m) { errors.push_back(m); });
+    w.FormCreate();
     w.show();
     ExpectValidRestingBody(w.Simulation());
 

@@ -27,6 +27,7 @@ struct WindowFixture : testing::Test {
         form.reset();  // it shows the session replaced below
         live = std::make_unique<LiveSession>(file.path());
         form = std::make_unique<TForm1>(*live, [this](const std::string& m) { errors.push_back(m); });
+        form->FormCreate();
         return *form;
     }
 

@@ -178,7 +178,8 @@ TEST(WindowStartUp, MissingDataFileOpensTheEmptyBodyAndSaysWhereAndWhatToDo)
     const TempFile folder("");
     std::vector<std::string> errors;
     LiveSession live(folder.folder() / "nowhere.txt");
-    const TForm1 w(live, [&](const std::string& m) { errors.push_back(m); });
+    TForm1 w(live, [&](const std::string& m) { errors.push_back(m); });
+    w.FormCreate();
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find((folder.folder() / "nowhere.txt").string()), std::string::npos);
     EXPECT_NE(errors[0].find("Open another data file"), std::string::npos);
