@@ -84,12 +84,19 @@ PlotsPanel::PlotsPanel(Session& session, QWidget* parent)
 {
     setFixedWidth(kWidth);
     QWidget* inner = ScrollingBody(*this);
-    auto* layout = new QVBoxLayout(inner);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-
-    for (const GraphText& text : Graphs()) AddGraph(text, layout);
+    graphsLayout_ = new QVBoxLayout(inner);
+    graphsLayout_->setContentsMargins(0, 0, 0, 0);
+    graphsLayout_->setSpacing(2);
     listening_ = session_.Listen(*this);
+}
+
+// Made when first wanted: charts made hidden are still laid out when the
+// window is first shown, which would delay its first picture about as much
+// as painting all the rest of it.
+void PlotsPanel::MakeGraphs()
+{
+    if (!graphs_.empty()) return;
+    for (const GraphText& text : Graphs()) AddGraph(text, graphsLayout_);
 }
 
 void PlotsPanel::AddGraph(const GraphText& text, QVBoxLayout* layout)
@@ -161,13 +168,14 @@ void PlotsPanel::AddGraph(const GraphText& text, QVBoxLayout* layout)
     view->setFocusPolicy(Qt::NoFocus);
     view->viewport()->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(view);
+    view->show();  // now, not after the panel's first frame
     graphs_.push_back(graph);
 }
 
 QList<QPointF> PlotsPanel::Points(const QString& line) const
 {
     for (const QLineSeries* series : series_)
-        if (series->name() == line) return series->points();
+        if (series != nullptr && series->name() == line) return series->points();
     return {};
 }
 
@@ -192,6 +200,7 @@ void PlotsPanel::SetupDone() { samples_.Clear(); }
 
 void PlotsPanel::Refresh()
 {
+    MakeGraphs();
     const SimulationContext& simulation = session_.Simulation();
     samples_.Follow(session_.KeptHistory(), simulation.steps, simulation.body.totalMass);
     const std::vector<RunSamples::Sample>& samples = samples_.Samples();

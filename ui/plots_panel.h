@@ -28,7 +28,7 @@ struct GraphText;
 // leave it or shrink within it. Shown, the graphs take in the run at most once
 // per screen frame, and while it runs only once it has moved on a pixel of
 // time: what they would draw before is what they show. Hidden, they cost
-// nothing and catch up when shown.
+// nothing and catch up when shown; they are made when first shown.
 class PlotsPanel : public QWidget, private SessionListener {
 public:
     static constexpr int kWidth = 380;
@@ -55,6 +55,7 @@ private:
         LogRange logRange;
     };
 
+    void MakeGraphs();
     void AddGraph(const GraphText& text, QVBoxLayout* layout);
     void Applying(const Command& command) override;
     void Stepped() override;
@@ -65,7 +66,8 @@ private:
 
     Session& session_;
     RunSamples samples_;
-    std::vector<QLineSeries*> series_;  // by PlotLine
+    QVBoxLayout* graphsLayout_ = nullptr;
+    std::vector<QLineSeries*> series_;  // by PlotLine; none before MakeGraphs
     std::vector<Graph> graphs_;
     // What the graphs show: the present step, and the samples' first step,
     // count and stride, as last drawn.
