@@ -80,7 +80,8 @@ struct DiscBounds {
 };
 
 // The discs of one frame, by index, for Canvas::Discs. A canvas may ask for
-// them in any order and more than once, so every question must be pure.
+// them in any order, more than once and from two threads at once, so every
+// question must be pure.
 class DiscRun {
 public:
     virtual ~DiscRun() = default;

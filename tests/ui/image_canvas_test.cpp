@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "session/mouse_push.h"
+#include "ui/backwards_painter.h"
 #include "session/simulation_context.h"
 #include "sim/body_setup.h"
 #include "ui/disc_stamp.h"
@@ -229,46 +230,73 @@ TEST(ImageCanvas, StampedDiscsMatchPaintedOnesPixelForPixel)
     EXPECT_EQ(stamped.Image(), painted);
 }
 
-// Many discs are painted backwards, each pixel once; the picture must be the
-// one painting every disc in index order gives, over random bodies, picture
-// sizes, rotations and scales, with discs cut by every edge and a few too
-// large for a stamp.
-TEST(ImageCanvas, DiscRunsMatchPaintingInIndexOrder)
+namespace {
+
+// A random body of `particles` discs on a random picture, drawn by the
+// canvas (which paints many discs backwards, each pixel once) and by painting
+// every disc in index order: the pictures must be the same. Rotations and
+// scales vary; discs are cut by every edge, and a few are too large for a
+// stamp. `spread` is how far the discs reach, as a share of the picture.
+void ExpectDiscsAsPaintedInIndexOrder(std::mt19937_64& random, int trial, std::size_t particles, double spread)
 {
-    std::mt19937_64 random(20261207);
     const auto uniform = [&random](double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random);
     };
     const auto whole = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
 
+    const int width = whole(1, 320), height = whole(1, 220);
+    SimulationSettings settings;
+    settings.scale = trial % 3 == 0 ? uniform(2.5, 6.5) : 4.0;
+    const double worldWidth = width / settings.scale, worldHeight = height / settings.scale;
+
+    RigidBody body;
+    body.particles.resize(particles);
+    for (Particle& particle : body.particles) {
+        const int kind = whole(0, 999);
+        const double radius = kind < 2 ? uniform(9, 30) : kind < 200 ? uniform(0.3, 3) : 1.0;
+        // Centred on the centre of mass, reaching past the picture's edges.
+        const Vector3 offset{uniform(-spread, spread) * worldWidth, uniform(-spread, spread) * worldHeight,
+                             uniform(-1, 1)};
+        InitParticle(particle, offset, radius, 1.0);
+    }
+    body.position = {uniform(0, worldWidth), uniform(0, worldHeight), 0};
+    body.rotation = ToRotationMatrix(Normalize({uniform(-1, 1), uniform(-1, 1), uniform(-1, 1), uniform(-1, 1)}));
+    settings.particleCount = static_cast<double>(body.particles.size()) - (trial % 4 == 1 ? 7.5 : 0.0);
+
+    ImageCanvas fast(width, height);
+    PlainCanvas plain(width, height);
+    // Something underneath for the discs to leave where they do not reach.
+    for (Canvas* canvas : {static_cast<Canvas*>(&fast), static_cast<Canvas*>(&plain)}) {
+        canvas->MoveTo(0, 0);
+        canvas->LineTo(width, height);
+        DrawScene(*canvas, body, settings, 0.0);
+    }
+    ASSERT_EQ(fast.Image(), plain.Image())
+        << "trial " << trial << ", " << body.particles.size() << " particles on " << width << " × " << height;
+}
+
+}  // namespace
+
+TEST(ImageCanvas, DiscRunsMatchPaintingInIndexOrder)
+{
+    std::mt19937_64 random(20261207);
     for (int trial = 0; trial < 40; ++trial) {
-        const int width = whole(1, 320), height = whole(1, 220);
-        SimulationSettings settings;
-        settings.scale = trial % 3 == 0 ? uniform(2.5, 6.5) : 4.0;
-        const double worldWidth = width / settings.scale, worldHeight = height / settings.scale;
+        const int particles =
+            std::uniform_int_distribution<int>(trial % 5 == 0 ? 0 : 300, trial % 5 == 0 ? 300 : 20000)(random);
+        ExpectDiscsAsPaintedInIndexOrder(random, trial, static_cast<std::size_t>(particles), 0.7);
+        if (HasFatalFailure()) return;
+    }
+}
 
-        RigidBody body;
-        body.particles.resize(static_cast<std::size_t>(trial % 5 == 0 ? whole(0, 300) : whole(300, 20000)));
-        for (Particle& particle : body.particles) {
-            const int kind = whole(0, 999);
-            const double radius = kind < 2 ? uniform(9, 30) : kind < 200 ? uniform(0.3, 3) : 1.0;
-            // Centred on the centre of mass, reaching past the picture's edges.
-            const Vector3 offset{uniform(-0.7, 0.7) * worldWidth, uniform(-0.7, 0.7) * worldHeight, uniform(-1, 1)};
-            InitParticle(particle, offset, radius, 1.0);
-        }
-        body.position = {uniform(0, worldWidth), uniform(0, worldHeight), 0};
-        body.rotation = ToRotationMatrix(Normalize({uniform(-1, 1), uniform(-1, 1), uniform(-1, 1), uniform(-1, 1)}));
-        settings.particleCount = static_cast<double>(body.particles.size()) - (trial % 4 == 1 ? 7.5 : 0.0);
-
-        ImageCanvas fast(width, height);
-        PlainCanvas plain(width, height);
-        // Something underneath for the discs to leave where they do not reach.
-        for (Canvas* canvas : {static_cast<Canvas*>(&fast), static_cast<Canvas*>(&plain)}) {
-            canvas->MoveTo(0, 0);
-            canvas->LineTo(width, height);
-            DrawScene(*canvas, body, settings, 0.0);
-        }
-        ASSERT_EQ(fast.Image(), plain.Image())
-            << "trial " << trial << ", " << body.particles.size() << " particles on " << width << " × " << height;
+// Runs long enough to be shared with a second core: piled deep in one place,
+// where the later discs hide nearly all the earlier ones, and spread past
+// every edge, where far fewer are hidden.
+TEST(ImageCanvas, DiscRunsSharedWithASecondCoreMatchPaintingInIndexOrder)
+{
+    std::mt19937_64 random(20261208);
+    for (int trial = 0; trial < 4; ++trial) {
+        const std::size_t particles = BackwardsPainter::kSharedFrom + static_cast<std::size_t>(trial) * 9001;
+        ExpectDiscsAsPaintedInIndexOrder(random, trial, particles, trial % 2 == 0 ? 0.1 : 0.7);
+        if (HasFatalFailure()) return;
     }
 }
