@@ -60,22 +60,35 @@ TEST(Description, TellsWhatTheBodyDoesAndEachEvent)
         << "only the last " << Narration::kMostEvents << " are kept";
 }
 
-// A bounce is told on the step that takes the body beyond a wall, and not
-// again while the steps after it still end there.
-TEST(Description, TellsABounceOnce)
+// A bounce is told on the step that takes the body beyond a wall, naming
+// that wall, and not again while the steps after it still end there.
+TEST(Description, TellsABounceOnceAndWhichWall)
 {
-    ScriptedSession s;
-    Narration narration(s.session);
-    s.Run("press 440 292\nrelease 400 292\nstartstop\n");
-    narration.TakeEvents();
-    std::string events;
-    while (events.empty() && s.Value("steps") < 100) {
-        s.Run("tick\n");
-        events = English(narration.TakeEvents());
+    const struct {
+        const char* release;  // particle 0 is pressed at (440, 292)
+        const char* heard;
+    } walls[] = {{"release 400 292", "It bounced off the left wall."},
+                 {"release 480 292", "It bounced off the right wall."},
+                 {"release 440 252", "It bounced off the top wall."},
+                 {"release 440 332", "It bounced off the bottom wall."}};
+    for (const auto& wall : walls) {
+        SCOPED_TRACE(wall.release);
+        ScriptedSession s;
+        Narration narration(s.session);
+        s.Run(std::string("press 440 292\n") + wall.release + "\nstartstop\n");
+        narration.TakeEvents();
+        std::string events;
+        while (events.empty() && s.Value("steps") < 200) {
+            s.Run("tick\n");
+            events = English(narration.TakeEvents());
+        }
+        EXPECT_EQ(events, wall.heard);
+        // Where the body is says the same, independently of the narration.
+        const double x = s.Value("position[0]"), y = s.Value("position[1]");
+        const bool beyond[] = {x <= 0, x * 4 >= 879, y * 4 >= 552, y <= 0};
+        EXPECT_TRUE(beyond[&wall - walls]) << x << ", " << y;
+        EXPECT_EQ(English(DescribeBody(s.session)).substr(0, 10), "Running, t");
+        s.Run("tick 3\n");
+        EXPECT_EQ(English(narration.TakeEvents()), "");
     }
-    EXPECT_EQ(events, "It bounced off the left wall.");
-    EXPECT_LE(s.Value("position[0]"), 0.0);
-    EXPECT_EQ(English(DescribeBody(s.session)).substr(0, 10), "Running, t");
-    s.Run("tick 3\n");
-    EXPECT_EQ(English(narration.TakeEvents()), "");
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "session/scene.h"
 #include "tests/session/scripted_session.h"
 
 // For bodies of overlapping particles, some beyond the area's corner: a
@@ -67,4 +68,28 @@ TEST(KeyboardPush, GrabsTheChosenParticleWhereverAPressCanAndPushesAsSet)
     }
     EXPECT_GT(found, 40);
     EXPECT_GT(refused, 10);
+}
+
+// The mark of the chosen particle goes where its disc is drawn, however the
+// body has turned and wherever it is: the centre of the box the scene draws.
+TEST(KeyboardPush, DrawnCentreIsWhereTheSceneDrawsTheDisc)
+{
+    std::mt19937_64 random(27);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    ScriptedSession s("4  110 65  90 55  100 70  97.5 52.25");
+    const SimulationSettings& settings = s.session.Simulation().settings;
+    RigidBody body = s.session.Simulation().body;
+    for (int turn = 0; turn < 200; ++turn) {
+        body.rotation = ToRotationMatrix(Normalize({unit(random), unit(random), unit(random), unit(random)}));
+        body.position = {100 + 90 * unit(random), 60 + 50 * unit(random), 0};
+        for (int i = 0; i < 4; ++i) {
+            const auto box = ParticleBox(body.particles[static_cast<std::size_t>(i)], body.position, body.rotation,
+                                         settings.scale, 552);
+            ASSERT_TRUE(box);
+            const PicturePoint centre = DrawnCentre(body, settings, 552, i);
+            // The box's corners are truncated to whole pixels.
+            EXPECT_NEAR(centre.x, (box->x1 + box->x2) / 2.0, 1.0) << turn << ", particle " << i;
+            EXPECT_NEAR(centre.y, (box->y1 + box->y2) / 2.0, 1.0) << turn << ", particle " << i;
+        }
+    }
 }
