@@ -18,6 +18,13 @@ constexpr std::size_t kBoundsAtOnce = 256;
 // the other core hide most of those.
 constexpr std::size_t kAloneShare = 16;
 
+// Where the batch of discs that ends at `end` begins: the canvas takes a run
+// from its last disc down, kBoundsAtOnce at a time, to `first`.
+std::size_t BatchStart(std::size_t first, std::size_t end)
+{
+    return end - first > kBoundsAtOnce ? end - kBoundsAtOnce : first;
+}
+
 // The discs of [first, end) whose bounds `covered` does not show hidden, from
 // the last down, as the canvas would find them in batches.
 std::vector<DiscBounds> Unhidden(const DiscRun& run, std::size_t first, std::size_t end, const CoveredBlocks& covered)
@@ -25,7 +32,7 @@ std::vector<DiscBounds> Unhidden(const DiscRun& run, std::size_t first, std::siz
     std::vector<DiscBounds> kept;
     std::array<DiscBounds, kBoundsAtOnce> found;
     while (end > first) {
-        const std::size_t from = end - first > found.size() ? end - found.size() : first;
+        const std::size_t from = BatchStart(first, end);
         const std::size_t unhidden = run.Bounds(from, covered, std::span(found).first(end - from));
         kept.insert(kept.end(), found.begin(), found.begin() + static_cast<std::ptrdiff_t>(unhidden));
         end = from;
@@ -67,7 +74,7 @@ void BackwardsPainter::PaintDown(const DiscRun& run, std::size_t first, std::siz
 {
     std::array<DiscBounds, kBoundsAtOnce> found;
     while (end > first) {
-        const std::size_t from = end - first > found.size() ? end - found.size() : first;
+        const std::size_t from = BatchStart(first, end);
         // The blocks as they stand now: the discs painted meanwhile may hide
         // more of those found, which the exact test then tells.
         const std::size_t unhidden = run.Bounds(from, coverage_.Blocks(), std::span(found).first(end - from));

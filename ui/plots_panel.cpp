@@ -96,10 +96,10 @@ PlotsPanel::PlotsPanel(Session& session, QWidget* parent)
 void PlotsPanel::MakeGraphs()
 {
     if (!graphs_.empty()) return;
-    for (const GraphText& text : Graphs()) AddGraph(text, graphsLayout_);
+    for (const GraphText& text : Graphs()) AddGraph(text);
 }
 
-void PlotsPanel::AddGraph(const GraphText& text, QVBoxLayout* layout)
+void PlotsPanel::AddGraph(const GraphText& text)
 {
     QFont small = font();
     small.setPixelSize(10);
@@ -161,13 +161,13 @@ void PlotsPanel::AddGraph(const GraphText& text, QVBoxLayout* layout)
         graph.log->setBase(graph.logRange.base);
         graph.log->setRange(graph.logRange.low, graph.logRange.high);
     }
-    auto* view = new QChartView(graph.chart, layout->parentWidget());
+    auto* view = new QChartView(graph.chart, graphsLayout_->parentWidget());
     view->setFrameShape(QFrame::NoFrame);
     view->setMinimumHeight(130);
     // Nothing to do with the keys: no stop on the way of Tab.
     view->setFocusPolicy(Qt::NoFocus);
     view->viewport()->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(view);
+    graphsLayout_->addWidget(view);
     view->show();  // now, not after the panel's first frame
     graphs_.push_back(graph);
 }

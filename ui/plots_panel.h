@@ -56,7 +56,7 @@ private:
     };
 
     void MakeGraphs();
-    void AddGraph(const GraphText& text, QVBoxLayout* layout);
+    void AddGraph(const GraphText& text);
     void Applying(const Command& command) override;
     void Stepped() override;
     void Redrawn() override;
