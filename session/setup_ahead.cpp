@@ -9,8 +9,13 @@ SetupAhead::SetupAhead(std::string densityText, std::filesystem::path dataFile)
 {
 }
 
+bool SetupAhead::Holds(std::string_view densityText, const std::filesystem::path& dataFile) const
+{
+    return built_.valid() && densityText == densityText_ && dataFile == dataFile_;
+}
+
 std::optional<BuiltBody> SetupAhead::Take(std::string_view densityText, const std::filesystem::path& dataFile)
 {
-    if (!built_.valid() || densityText != densityText_ || dataFile != dataFile_) return std::nullopt;
+    if (!Holds(densityText, dataFile)) return std::nullopt;
     return built_.get();
 }

@@ -22,6 +22,9 @@ public:
     // waited for when this ends.
     SetupAhead(std::string densityText, std::filesystem::path dataFile);
 
+    // Whether a setup for exactly this text and file is begun and not taken.
+    bool Holds(std::string_view densityText, const std::filesystem::path& dataFile) const;
+
     // The body the setup built for exactly this text and file, once: it waits
     // for the setup to end, and throws what the setup threw. Nothing when none
     // was begun for them, or it was taken already.
