@@ -129,7 +129,8 @@ int RunProgram(int argc, char** argv, WindowStart& start)
     }
 
     // The window's body is built while Qt starts and the window is made: a
-    // large one then adds little to the time before the first frame.
+    // large one then adds little to the time before the first frame. For a
+    // plain command line rigid-body began it before it loaded this code.
     SetupAhead ahead;
     if (!line.Scripted() && !line.AsksForHelp()) {
         const std::filesystem::path dataFile = WindowDataFile(line, lesson);
